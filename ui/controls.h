@@ -1,0 +1,437 @@
+// Windows and controls in the vocabulary of the lesson designs: positions in twips (or in the
+// scale of the picture box that holds them), captions, values and one handler per event.
+// Each control wraps one Qt widget; program code never touches the widget.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QPointF>
+#include <QPointer>
+#include <QWidget>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "canvas.h"
+#include "platform.h"
+#include "values.h"
+
+class QTimer;
+class QMenuBar;
+
+namespace ui {
+
+class Form;
+class Control;
+
+// Left, top, width and height in the container's units (twips unless the container is a
+// picture box with its own scale).
+struct Rect {
+  double left = 0, top = 0, width = 0, height = 0;
+};
+
+enum class Align { Left = 0, Right = 1, Center = 2 };
+
+// Anything that holds controls: a form, a picture box or a frame.
+class Container {
+ public:
+  virtual ~Container() = default;
+  // The widget the contained controls are children of.
+  virtual QWidget* clientWidget() const = 0;
+  // The window this container belongs to.
+  virtual Form& form() = 0;
+  // Container units to pixels of the client widget, and back; twips unless overridden.
+  virtual QPointF unitsToPixels(double x, double y) const;
+  virtual QPointF pixelsToUnits(QPointF px) const;
+  virtual double unitsPerPixelX() const;
+  virtual double unitsPerPixelY() const;
+};
+
+// What a control is, for tools that drive windows generically (the monkey tester).
+enum class ControlKind {
+  Button,
+  Label,
+  TextBox,
+  HScrollBar,
+  VScrollBar,
+  Option,
+  Check,
+  Frame,
+  Picture,
+  Decoration
+};
+
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  const QString& name() const { return name_; }
+  ControlKind kind() const { return kind_; }
+  Container& container() const { return *container_; }
+  // The wrapped widget: for ui/, tests and tools only.
+  QWidget* widget() const { return widget_; }
+
+  double left() const;
+  double top() const;
+  double width() const;
+  double height() const;
+  void setLeft(double v);
+  void setTop(double v);
+  void setWidth(double v);
+  void setHeight(double v);
+  void move(double left, double top);
+  void setGeometry(const Rect& r);
+
+  // Visible as the window set it (a control inside a hidden frame keeps its own flag).
+  bool visible() const { return visible_; }
+  void setVisible(bool on);
+  bool enabled() const;
+  void setEnabled(bool on);
+  QString toolTipText() const;
+  void setToolTipText(const QString& text);
+  // What a screen reader says for the control.
+  QString accessibleName() const;
+  void setAccessibleName(const QString& name);
+
+  FontSpec font() const;
+  void setFont(const FontSpec& f);
+  double fontSize() const { return font().size; }
+  void setFontSize(double pt);
+  void setFontName(const QString& name);
+  void setFontBold(bool on);
+  void setFontItalic(bool on);
+  void setFontUnderline(bool on);
+
+  Color foreColor() const { return fore_; }
+  void setForeColor(Color c);
+  Color backColor() const { return back_; }
+  void setBackColor(Color c);
+
+  std::function<void()> onClick;
+  std::function<void()> onDblClick;
+
+  // A pupil's mouse click on the control, with everything that follows from it.
+  virtual void click();
+  // A pupil's double click: a click first, then the double click.
+  void dblClick();
+
+ protected:
+  Control(Container* parent, QString name, ControlKind kind, QWidget* widget, const Rect& r,
+          Color fore, Color back);
+  virtual void applyColors();
+  void fireClick() { fire(onClick); }
+  void fireDblClick() { fire(onDblClick); }
+
+ private:
+  Container* container_;
+  QString name_;
+  ControlKind kind_;
+  QPointer<QWidget> widget_;
+  bool visible_ = true;
+  bool ownFont_ = false;
+  FontSpec font_;
+  Color fore_;
+  Color back_;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Container* parent, QString name, const QString& caption, const Rect& r);
+  QString caption() const;
+  void setCaption(const QString& text);
+
+ protected:
+  void applyColors() override;
+};
+
+class Label : public Control {
+ public:
+  Label(Container* parent, QString name, const QString& caption, const Rect& r);
+  QString caption() const;
+  void setCaption(const QString& text);
+  void setAlignment(Align a);
+  // 0 no border, 1 a single line.
+  void setBorderStyle(int style);
+  // A transparent label shows what lies beneath it.
+  void setTransparent(bool on);
+
+ protected:
+  void applyColors() override;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(Container* parent, QString name, const QString& text, const Rect& r,
+          bool multiLine = false);
+  QString text() const;
+  void setText(const QString& text);
+  void setAlignment(Align a);
+  void setBorderStyle(int style);
+  void setLocked(bool on);
+  bool multiLine() const { return multiLine_; }
+  // The pupil typing: replaces the text as typing would, raising Change.
+  void type(const QString& text);
+
+  std::function<void()> onChange;
+
+ protected:
+  void applyColors() override;
+
+ private:
+  bool multiLine_;
+  Align align_ = Align::Left;
+  bool settingText_ = false;
+};
+
+class ScrollBar : public Control {
+ public:
+  enum Orientation { Horizontal, Vertical };
+  // Min may exceed Max: Value then runs from Min at the left (top) down to Max.
+  ScrollBar(Container* parent, QString name, Orientation o, int min, int max, int value,
+            const Rect& r);
+  int min() const { return min_; }
+  int max() const { return max_; }
+  void setMin(int v);
+  void setMax(int v);
+  // The thumb's value; while the thumb is dragged, where it stands now.
+  int value() const;
+  // Raises Change when the value changes.
+  void setValue(int v);
+  void setSmallChange(int v);
+  void setLargeChange(int v);
+  // The pupil dragging the thumb to `to` (Scroll on the way) and letting go (Change).
+  void drag(int to);
+  // The pupil clicking an arrow: one small step towards Max (+1) or Min (-1).
+  void step(int direction);
+
+  std::function<void()> onChange;
+  std::function<void()> onScroll;
+
+ private:
+  void applyRange();
+  int min_, max_;
+};
+
+class OptionButton : public Control {
+ public:
+  OptionButton(Container* parent, QString name, const QString& caption, const Rect& r);
+  QString caption() const;
+  void setCaption(const QString& text);
+  bool value() const;
+  // Selecting raises Click (and clears the other options of the container); clearing does not.
+  void setValue(bool on);
+  void click() override;
+
+ protected:
+  void applyColors() override;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Container* parent, QString name, const QString& caption, const Rect& r);
+  QString caption() const;
+  void setCaption(const QString& text);
+  // 0 unchecked, 1 checked.
+  int value() const;
+  // A change raises Click.
+  void setValue(int v);
+  void click() override;
+
+ protected:
+  void applyColors() override;
+};
+
+class Frame : public Control, public Container {
+ public:
+  Frame(Container* parent, QString name, const QString& caption, const Rect& r);
+  QString caption() const;
+  void setCaption(const QString& text);
+  QWidget* clientWidget() const override;
+  Form& form() override { return container().form(); }
+
+ protected:
+  void applyColors() override;
+};
+
+// A picture box: a canvas and a container of controls.
+class PictureBox : public Canvas, public Control, public Container {
+ public:
+  PictureBox(Container* parent, QString name, const Rect& r);
+  QWidget* clientWidget() const override;
+  Form& form() override { return container().form(); }
+  QPointF unitsToPixels(double x, double y) const override;
+  QPointF pixelsToUnits(QPointF px) const override;
+  double unitsPerPixelX() const override { return Canvas::unitsPerPixelX(); }
+  double unitsPerPixelY() const override { return Canvas::unitsPerPixelY(); }
+
+  // Colours and font serve both the drawing and the widget.
+  Color backColor() const { return Canvas::backColor(); }
+  void setBackColor(Color c);
+  Color foreColor() const { return Canvas::foreColor(); }
+  void setForeColor(Color c);
+  const FontSpec& font() const { return Canvas::font(); }
+  void setFont(const FontSpec& f);
+  void setFontName(const QString& name);
+  void setFontSize(double pt);
+  void setFontBold(bool on);
+  void setFontItalic(bool on);
+  void setFontUnderline(bool on);
+  // 0 no border, 1 the sunken frame.
+  void setBorderStyle(int style);
+  // The pupil clicking the picture at a pixel (its top left corner when not given).
+  void clickAt(QPoint px);
+};
+
+// A plain rectangle drawn on the window; takes no clicks.
+class Shape : public Control {
+ public:
+  Shape(Container* parent, QString name, const Rect& r, Color border = kBlack);
+  void setBorderColor(Color c);
+};
+
+// A straight line drawn on the window from (x1, y1) to (x2, y2); takes no clicks.
+class LineShape : public Control {
+ public:
+  LineShape(Container* parent, QString name, double x1, double y1, double x2, double y2,
+            Color color = kBlack, int width = 1);
+};
+
+// A timer: raises Timer every Interval milliseconds while enabled. A tick that arrives while
+// the previous one still runs is skipped.
+class TimerControl {
+ public:
+  TimerControl(Form* form, QString name, int intervalMs, bool enabled = true);
+  ~TimerControl();
+  TimerControl(const TimerControl&) = delete;
+  TimerControl& operator=(const TimerControl&) = delete;
+  const QString& name() const { return name_; }
+  int interval() const { return interval_; }
+  void setInterval(int ms);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool on);
+  // Runs one tick now, as the timer would (tests).
+  void tick();
+
+  std::function<void()> onTimer;
+
+ private:
+  void update();
+  QString name_;
+  int interval_;
+  bool enabled_;
+  bool ticking_ = false;
+  std::unique_ptr<QTimer> timer_;
+};
+
+// A menu: a top-level entry of the window's menu bar, or an item of another menu.
+class Menu {
+ public:
+  Menu(Form* form, QString name, const QString& caption);
+  Menu(Menu* parent, QString name, const QString& caption);
+  ~Menu();
+  Menu(const Menu&) = delete;
+  Menu& operator=(const Menu&) = delete;
+  const QString& name() const { return name_; }
+  QString caption() const;
+  void setCaption(const QString& text);
+  bool enabled() const;
+  void setEnabled(bool on);
+  bool hasItems() const { return !items_.empty(); }
+  // The pupil picking the item.
+  void click();
+  QAction* action() const { return action_; }
+
+  std::function<void()> onClick;
+
+ private:
+  QMenu* submenu();
+  QString name_;
+  Form* form_;
+  Menu* parent_;
+  QString caption_;
+  QPointer<QAction> action_;
+  QPointer<QMenu> menu_;
+  std::vector<Menu*> items_;
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// A window: a container of controls and a canvas of its own. Subclasses override the
+// handlers they have.
+class Form : public Container, public Canvas {
+ public:
+  Form(const QString& caption, double clientWidth, double clientHeight);
+  ~Form() override;
+
+  QWidget* clientWidget() const override;
+  Form& form() override { return *this; }
+  // The top-level window (tests grab it; main shows it).
+  QWidget* window() const;
+
+  QString caption() const;
+  void setCaption(const QString& text);
+  void setIcon(const QString& resourcePath);
+  // Closing the main window ends the program; closing another only hides it.
+  void setMainWindow(bool on);
+  // A window whose size the pupil cannot change (the designs with a fixed layout).
+  void setResizable(bool on);
+
+  // Runs Form_Load once, then Form_Resize; the window stays hidden.
+  void load();
+  bool loaded() const { return loaded_; }
+  // Loads if needed, then shows or hides the window.
+  void setVisible(bool on);
+  bool visible() const;
+  void show() { setVisible(true); }
+  void hide() { setVisible(false); }
+
+  // The inner size in twips (the form's ScaleWidth and ScaleHeight without a Scale).
+  double clientWidth() const;
+  double clientHeight() const;
+  // Resizes the inner area and raises Form_Resize at once.
+  void setClientSize(double width, double height);
+  WindowState windowState() const;
+  void setWindowState(WindowState s);
+
+  Color backColor() const { return Canvas::backColor(); }
+  void setBackColor(Color c);
+  const FontSpec& font() const { return Canvas::font(); }
+  void setFont(const FontSpec& f);
+
+  // The pupil clicking or double-clicking the bare window.
+  void click();
+  void dblClick();
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  const std::vector<Menu*>& menus() const { return menus_; }
+  const std::vector<TimerControl*>& timers() const { return timers_; }
+
+  virtual void Form_Load() {}
+  virtual void Form_Resize() {}
+  virtual void Form_Click() {}
+  virtual void Form_DblClick() {}
+
+ private:
+  friend class Control;
+  friend class Menu;
+  friend class TimerControl;
+  friend class FormWindow;
+  void layoutClient();
+  void clientResized();
+  QMenuBar* menuBar();
+
+  std::unique_ptr<QWidget> window_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  bool loaded_ = false;
+  bool mainWindow_ = false;
+  QSize lastResize_;
+  std::vector<Control*> controls_;
+  std::vector<Menu*> menus_;
+  std::vector<TimerControl*> timers_;
+};
+
+}  // namespace ui

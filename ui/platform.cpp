@@ -1,0 +1,153 @@
+#include "platform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QEventLoop>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTime>
+#include <QTimer>
+#include <cmath>
+
+#include "beeper.h"
+#include "errors.h"
+#include "qtbridge.h"
+
+namespace ui {
+namespace {
+
+class QtPlatform : public Platform {
+ public:
+  double secondsSinceMidnight() override {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+  }
+  void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+  void waitForEvents(int ms) override {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  QString inputBox(const QString& prompt, const QString& title,
+                   const QString& defaultText) override {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+  }
+  Color chooseColor(Color current) override {
+    const QColor chosen =
+        QColorDialog::getColor(toQColor(current), QApplication::activeWindow(),
+                               QStringLiteral("Цвет"), QColorDialog::DontUseNativeDialog);
+    return chosen.isValid() ? fromQColor(chosen) : current;
+  }
+  FontSpec chooseFont(const FontSpec& current) override {
+    bool ok = false;
+    const QFont chosen =
+        QFontDialog::getFont(&ok, toQFont(current), QApplication::activeWindow(),
+                             QStringLiteral("Шрифт"), QFontDialog::DontUseNativeDialog);
+    return ok ? fromQFont(chosen) : current;
+  }
+  void beep() override { beeper().beep(); }
+  void end() override {
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+  }
+  void showRuntimeError(const QString& message) override {
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка выполнения"),
+                          message + QStringLiteral("\n\nПрограмма будет закрыта."));
+  }
+};
+
+QtPlatform qtPlatform;
+Platform* current = &qtPlatform;
+bool ended = false;
+int depth = 0;
+
+// Counts one level of nesting for the life of a pause or DoEvents.
+class NestingScope {
+ public:
+  NestingScope() {
+    if (ended) throw ProgramEnded();
+    if (depth >= kMaxNesting) throw NestingLimitReached();
+    ++depth;
+  }
+  ~NestingScope() { --depth; }
+  NestingScope(const NestingScope&) = delete;
+  NestingScope& operator=(const NestingScope&) = delete;
+};
+
+void endAfterError(const QString& message) {
+  if (ended) return;
+  ended = true;
+  current->showRuntimeError(message);
+  current->end();
+}
+
+}  // namespace
+
+Platform& platform() { return *current; }
+void setPlatform(Platform* p) { current = p ? p : &qtPlatform; }
+
+void DoEvents() {
+  NestingScope scope;
+  current->processEvents();
+  if (ended) throw ProgramEnded();
+}
+
+void pause(double seconds) {
+  NestingScope scope;
+  current->pauseStarted();
+  const float t0 = Timer();
+  const double until = double(t0) + seconds;
+  for (;;) {
+    if (ended) throw ProgramEnded();
+    double now = Timer();
+    // The clock falls back to 0 at midnight (or jumps back when it is set): count on from t0.
+    if (now < t0) now += 86400.0;
+    if (now >= until) return;
+    current->waitForEvents(std::max(1, int(std::ceil((until - now) * 1000.0))));
+  }
+}
+
+int nestingDepth() { return depth; }
+
+void requestEnd() {
+  if (ended) return;
+  ended = true;
+  current->end();
+}
+
+void End() {
+  requestEnd();
+  throw ProgramEnded();
+}
+
+bool programEnded() { return ended; }
+
+void resetProgramState() {
+  ended = false;
+  depth = 0;
+}
+
+void Beep() { current->beep(); }
+
+QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+  return current->inputBox(prompt, title, defaultText);
+}
+
+void fire(const std::function<void()>& handler) {
+  if (!handler || ended) return;
+  try {
+    handler();
+  } catch (const ProgramEnded&) {
+  } catch (const NestingLimitReached&) {
+    current->beep();
+  } catch (const RuntimeError& e) {
+    endAfterError(e.message());
+  } catch (const std::exception& e) {
+    endAfterError(QStringLiteral("Внутренняя ошибка: ") + QString::fromUtf8(e.what()));
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+// A scripted platform for tests: a clock the test moves, answers for the input box and the
+// choosers, a beep counter, a record of End and of run-time errors, and a hook at every pause.
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "ui/controls.h"
+#include "ui/platform.h"
+
+namespace ui::testkit {
+
+class FakePlatform : public Platform {
+ public:
+  // Installs itself, clears the ended state and restarts the random sequence.
+  FakePlatform();
+  ~FakePlatform() override;
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
+
+  void setTime(double secondsSinceMidnight);
+  // Moves the clock on, through midnight if need be.
+  void advance(double seconds);
+  double now() const { return now_; }
+
+  // Runs at the start of every pause with its number (1 for the first).
+  std::function<void(int)> onPause;
+  int pauses() const { return pauses_; }
+
+  // Answers given in turn; an empty queue answers the input box with an empty text (cancel)
+  // and the choosers with the value they were opened with.
+  std::deque<QString> inputAnswers;
+  std::deque<Color> colorAnswers;
+  std::deque<FontSpec> fontAnswers;
+  QStringList prompts;
+
+  int beeps = 0;
+  bool ended = false;
+  QStringList errors;
+
+  double secondsSinceMidnight() override { return now_; }
+  void pauseStarted() override;
+  void processEvents() override {}
+  void waitForEvents(int ms) override { advance(ms / 1000.0); }
+  QString inputBox(const QString& prompt, const QString& title,
+                   const QString& defaultText) override;
+  Color chooseColor(Color current) override;
+  FontSpec chooseFont(const FontSpec& current) override;
+  void beep() override { ++beeps; }
+  void end() override { ended = true; }
+  void showRuntimeError(const QString& message) override { errors << message; }
+
+ private:
+  double now_ = 10 * 3600.0;
+  int pauses_ = 0;
+};
+
+// Names of the controls of a window that a screen reader could not tell apart.
+QStringList controlsWithoutAccessibleName(const Form& form);
+
+// Saves a picture of the window into LESSON_SHOTS_DIR when that is set; gives the file path.
+QString saveScreenshot(Form& form, const QString& fileName);
+
+}  // namespace ui::testkit

@@ -1,0 +1,210 @@
+#include "monkey.h"
+
+#include <QFile>
+#include <QWidget>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+namespace ui::testkit {
+namespace {
+
+long long nowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+bool resizable(const Form& f) {
+  return f.window()->minimumSize() != f.window()->maximumSize();
+}
+
+// Aborts the process when the heartbeat stands still too long: an action that neither returns
+// nor reaches a pause is a hang, and the only way to report it is from another thread.
+class Watchdog {
+ public:
+  Watchdog(std::atomic<long long>& heartbeat, int limitMs, const QString* lastAction)
+      : thread_([this, &heartbeat, limitMs, lastAction] {
+          std::unique_lock<std::mutex> lock(mutex_);
+          while (!stop_) {
+            cv_.wait_for(lock, std::chrono::milliseconds(50));
+            if (!stop_ && nowMs() - heartbeat.load() > limitMs) {
+              std::fprintf(stderr, "monkey: hang for over %d ms after: %s\n", limitMs,
+                           qPrintable(*lastAction));
+              std::fflush(stderr);
+              std::abort();
+            }
+          }
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    cv_.notify_all();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable cv_;
+  bool stop_ = false;
+  std::thread thread_;
+};
+
+}  // namespace
+
+long residentKb() {
+  QFile f(QStringLiteral("/proc/self/statm"));
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  const QList<QByteArray> parts = f.readAll().split(' ');
+  return parts.size() > 1 ? parts[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+Monkey::Monkey(FakePlatform& fake, unsigned seed) : fake_(fake), rng_(seed) {}
+
+void Monkey::addWindow(Form& form) { forms_.push_back(&form); }
+
+int Monkey::uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+
+bool Monkey::chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+
+QString Monkey::junk() {
+  static const char* const samples[] = {
+      "",      "0",       "-",     "1e308", "1e309",    "-1e309", "abc",  "12,5",
+      "99999999999999999999", " 7 ", "NaN", "ыыы", "0.0000001", "-0", "1e-320", "3x",
+      "--5",   ".",       "1e",    "+",     "  ",       "2.5.5",  "-100", "100000"};
+  if (chance(0.3)) return QString::number(uniform(-50, 150));
+  return QString::fromUtf8(samples[uniform(0, int(std::size(samples)) - 1)]);
+}
+
+void Monkey::actOn(Control& c) {
+  result_.lastAction = c.name();
+  switch (c.kind()) {
+    case ControlKind::TextBox: {
+      auto& t = static_cast<TextBox&>(c);
+      if (chance(0.6)) {
+        const QString text = junk();
+        result_.lastAction += QStringLiteral(" type \"%1\"").arg(text);
+        t.type(text);
+      } else {
+        result_.lastAction += QStringLiteral(" click");
+        t.click();
+      }
+      break;
+    }
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: {
+      auto& s = static_cast<ScrollBar&>(c);
+      const int lo = std::min(s.min(), s.max()), hi = std::max(s.min(), s.max());
+      const int to = uniform(lo, hi);
+      const int how = uniform(0, 2);
+      result_.lastAction += QStringLiteral(" %1 %2").arg(how == 0 ? "drag" : how == 1 ? "set" : "step").arg(to);
+      if (how == 0)
+        s.drag(to);
+      else if (how == 1 && s.enabled())
+        s.setValue(to);
+      else
+        s.step(chance(0.5) ? 1 : -1);
+      break;
+    }
+    default:
+      if (chance(0.15)) {
+        result_.lastAction += QStringLiteral(" double click");
+        c.dblClick();
+      } else {
+        result_.lastAction += QStringLiteral(" click");
+        c.click();
+      }
+  }
+}
+
+void Monkey::act(bool nested) {
+  std::vector<Form*> shown;
+  for (Form* f : forms_)
+    if (f->visible()) shown.push_back(f);
+  if (shown.empty()) return;
+  Form& form = *shown[uniform(0, int(shown.size()) - 1)];
+
+  std::vector<Control*> controls;
+  for (Control* c : form.controls())
+    if (c->kind() != ControlKind::Decoration && c->widget()->isVisible() && c->enabled())
+      controls.push_back(c);
+  std::vector<Menu*> items;
+  for (Menu* m : form.menus())
+    if (!m->hasItems() && m->enabled()) items.push_back(m);
+
+  const int roll = uniform(0, 99);
+  if (roll < 4 && resizable(form) && !nested) {
+    const int w = uniform(60, 1600), h = uniform(60, 1100);
+    result_.lastAction = QStringLiteral("resize %1x%2 px").arg(w).arg(h);
+    form.setClientSize(w * 15.0, h * 15.0);
+  } else if (roll < 14 && !items.empty()) {
+    Menu* m = items[uniform(0, int(items.size()) - 1)];
+    result_.lastAction = QStringLiteral("menu ") + m->name();
+    m->click();
+  } else if (!controls.empty()) {
+    actOn(*controls[uniform(0, int(controls.size()) - 1)]);
+  }
+  if (!form.timers().empty() && chance(0.3)) {
+    TimerControl* t = form.timers()[uniform(0, int(form.timers().size()) - 1)];
+    fake_.advance(uniform(1, 1500) / 1000.0);
+    t->tick();
+  }
+}
+
+void Monkey::onPause() {
+  heartbeat_ = nowMs();
+  ++result_.pauses;
+  ++pausesThisEvent_;
+  result_.deepest = std::max(result_.deepest, nestingDepth());
+  if (pausesThisEvent_ > maxPauses_) {
+    if (pausesThisEvent_ > maxPauses_ * 4) {
+      result_.failure = QStringLiteral("a loop did not stop after %1 pauses (last action: %2)")
+                            .arg(pausesThisEvent_)
+                            .arg(result_.lastAction);
+      requestEnd();
+      return;
+    }
+    if (!stops_.empty()) stops_[uniform(0, int(stops_.size()) - 1)]->click();
+    return;
+  }
+  if (nestingDepth() < 6 && chance(nestedChance_)) {
+    ++result_.nested;
+    act(true);
+  }
+}
+
+Monkey::Result Monkey::run(int events) {
+  result_ = Result{};
+  heartbeat_ = nowMs();
+  fake_.onPause = [this](int) { onPause(); };
+  long halfwayKb = 0;
+  {
+    Watchdog watchdog(heartbeat_, hangLimitMs_, &result_.lastAction);
+    for (int i = 0; i < events && result_.failure.isEmpty(); ++i) {
+      if (i == events / 2) halfwayKb = residentKb();
+      pausesThisEvent_ = 0;
+      heartbeat_ = nowMs();
+      act(false);
+      heartbeat_ = nowMs();
+      ++result_.events;
+      if (!fake_.errors.isEmpty())
+        result_.failure = QStringLiteral("run-time error \"%1\" after %2")
+                              .arg(fake_.errors.first(), result_.lastAction);
+      else if (programEnded() && result_.failure.isEmpty())
+        result_.failure = QStringLiteral("the program ended after ") + result_.lastAction;
+    }
+  }
+  fake_.onPause = nullptr;
+  result_.growthKb = residentKb() - halfwayKb;
+  if (result_.failure.isEmpty() && halfwayKb > 0 && result_.growthKb > maxGrowthKb_)
+    result_.failure = QStringLiteral("memory grew by %1 kB over the second half").arg(result_.growthKb);
+  return result_;
+}
+
+}  // namespace ui::testkit
