@@ -1,0 +1,47 @@
+// Times the heaviest frame of the travelling wave (100 points per pi, both curves, drawn and
+// erased with the axes) against the 4 ms pause that should pace the animation.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "form1.h"
+#include "ui/app.h"
+#include "ui/testkit/fakeplatform.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ui::setUpApplication();
+  ui::testkit::FakePlatform fake;
+  wave::Form1 w;
+  w.show();
+  w.HScroll3.setValue(100);
+
+  constexpr int kFrames = 300;
+  constexpr double kPauseMs = 0.8 * 5;  // DelayFactor * 5 ms
+  std::vector<double> frameMs;
+  QElapsedTimer clock;
+  fake.onPause = [&](int n) {
+    // Between two pauses lies one whole frame: white pass, axes, axes, drawing pass.
+    if (n > 1) frameMs.push_back(clock.nsecsElapsed() / 1.0e6);
+    if (n > kFrames) w.Command5.click();
+    clock.restart();
+  };
+  w.Command4.click();
+
+  std::sort(frameMs.begin(), frameMs.end());
+  double sum = 0;
+  for (double ms : frameMs)
+    sum += ms;
+  const double median = frameMs[frameMs.size() / 2], worst = frameMs.back();
+  std::printf("frames timed:          %zu (points per pi %d, both curves)\n", frameMs.size(),
+              w.HScroll3.value());
+  std::printf("frame median / pause:  %.3f ms / %.1f ms = %.3f\n", median, kPauseMs,
+              median / kPauseMs);
+  std::printf("frame mean / pause:    %.3f ms / %.1f ms = %.3f\n", sum / frameMs.size(), kPauseMs,
+              sum / frameMs.size() / kPauseMs);
+  std::printf("heaviest frame / pause: %.3f ms / %.1f ms = %.3f\n", worst, kPauseMs,
+              worst / kPauseMs);
+  return 0;
+}

@@ -1,0 +1,43 @@
+#include "form1.h"
+
+#include <cmath>
+
+namespace wave {
+namespace {
+
+StartButtons travellingWaveButtons() {
+  StartButtons b;
+  b.command2 = {QStringLiteral("Волна"),
+                QStringLiteral("i = I * e^(-b*t)*Sin(w*(t-x/v))    w=1/sqr(L*C) "), -1, 0, 0};
+  b.command3 = {QStringLiteral("График u"),
+                QStringLiteral("u =U * e^(-b*t)*Cos(w*(t-x/v))   w=1/sqr(L*C) "), 0, -1, 0};
+  b.command4 = {QStringLiteral("Оба"),
+                QStringLiteral("u =U * e^(-b*t)*Cos(w*(t-x/v))   w=1/sqr(L*C)  "
+                               "i = I * e^(-b*t)*Sin(w*(t-x/v))"),
+                -1, -1, 0};
+  return b;
+}
+
+}  // namespace
+
+Form1::Form1() : WaveWindow(travellingWaveButtons(), WaveRules{}) {}
+
+double Form1::voltageAt() const {
+  return std::cos(Omega * (XPos - CurrentTime / EValue)) *
+         (Amplitude * std::pow(EValue, XPos * (-Damping / 1000)));
+}
+
+void Form1::wavePass(bool erasing) {
+  forEachPoint([this, erasing] {
+    if (ShowI) {
+      IValue = runningRight();
+      plot(IValue, erasing ? ui::kWhite : ui::kRed, 1);
+    }
+    if (ShowU) {
+      UValue = voltageAt();
+      plot(UValue, erasing ? ui::kWhite : ui::kBlue, 1);
+    }
+  });
+}
+
+}  // namespace wave

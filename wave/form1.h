@@ -1,0 +1,19 @@
+// Волна: a current wave i(x, t) and a voltage wave u(x, t) running to the right along a line.
+#pragma once
+
+#include "wavewindow.h"
+
+namespace wave {
+
+class Form1 : public WaveWindow {
+ public:
+  Form1();
+
+  // u = Cos(w * (x - t / e)) * U * e^(-b * x / 1000): the voltage, damped along the line.
+  double voltageAt() const;
+
+ protected:
+  void wavePass(bool erasing) override;
+};
+
+}  // namespace wave

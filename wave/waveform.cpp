@@ -1,0 +1,141 @@
+#include "waveform.h"
+
+#include <cmath>
+
+#include "ui/platform.h"
+#include "ui/values.h"
+
+namespace wave {
+
+using ui::At;
+using ui::Step;
+
+WaveForm::WaveForm(const QString& caption, double clientWidth, double clientHeight,
+                   const WaveRules& rules)
+    : Form(caption, clientWidth, clientHeight), rules_(rules) {}
+
+void WaveForm::scalePicture() {
+  picture().scale(0, -200, 1000, 200);
+}
+
+void WaveForm::loadDefaults() {
+  scalePicture();
+  ui::Randomize();
+  PiValue = 3.1415;
+  StepsPerPi = float(c_.points->value());
+  Running = 0;
+  Omega = 1;
+  XPos = PiValue / StepsPerPi;
+  EValue = 2.7;
+  readDamping();
+  drawAmplitude();
+}
+
+void WaveForm::readDamping() {
+  Damping = c_.damping->value() / 10.0;
+  DampingInverse = 1 / Damping;
+}
+
+void WaveForm::drawAmplitude() {
+  Amplitude = float(ui::Int(ui::Rnd() * 90.0f) + 10);
+}
+
+void WaveForm::clearPicture() {
+  Running = 0;
+  ui::Randomize();
+  picture().cls();
+  scalePicture();
+  drawAxes();
+  if (rules_.reseedAfterClear) ui::Randomize();
+  StepsPerPi = float(c_.points->value());
+  XPos = PiValue / StepsPerPi;
+  if (rules_.clearResetsTime) CurrentTime = PiValue / StepsPerPi;
+}
+
+void WaveForm::stopOrResume() {
+  if (Running == -1) {
+    Running = 0;
+  } else {
+    Running = -1;
+    if (ShowI || ShowU) {
+      if (rules_.resumeStepsBack) CurrentTime -= Damping;
+      AnimateWave();
+    }
+  }
+  markFirstCurve();
+  drawAxes();
+}
+
+// The first curve once, red, at the instant reached: what a stopped animation leaves behind.
+void WaveForm::markFirstCurve() {
+  forEachPoint([this] {
+    if (ShowI) {
+      IValue = runningRight();
+      plot(IValue, ui::kRed, 1);
+    }
+  });
+}
+
+void WaveForm::AnimateWave() {
+  Running = -1;
+  if (rules_.reseedOnStart) ui::Randomize();
+  scalePicture();
+  DelayFactor = 0.8;
+  Running = -1;
+  drawAxes();
+  c_.inductanceText->setCaption(ui::CStr(c_.inductance->value()));
+  c_.capacitanceText->setCaption(ui::CStr(c_.capacitance->value()));
+  picture().setFillStyle(ui::kFillTransparent);
+  while (Running != 0) {
+    Omega = float(std::sqrt(1.0 / ui::mul16(c_.inductance->value(), c_.capacitance->value())));
+    drawAxes();
+    if (ShowI || ShowU || ShowSum) Damping = c_.damping->value();
+    StepsPerPi = float(c_.points->value() / rules_.barPerStep);
+    CurrentTime = CurrentTime + Damping;
+    wavePass(false);
+    ui::pause(DelayFactor * 0.005);
+    // The handlers run during the pause may have changed any variable: the white pass erases
+    // what they describe now.
+    wavePass(true);
+    drawAxes();
+  }
+}
+
+void WaveForm::drawAxes() {
+  ui::PictureBox& p = picture();
+  p.pset(At(0, 0), ui::kBlack);
+  p.line(Step(0, -200), Step(0, 400));
+  p.pset(At(0, 0), ui::kBlack);
+  p.print(0);
+  p.pset(At(0, 0), ui::kBlack);
+  p.line(Step(0, 0), Step(1000, 0));
+  for (Counter = 1; Counter <= 9; ++Counter) {
+    p.pset(At(100 * Counter, 0), ui::kBlack);
+    p.line(Step(0, -5), Step(0, 10));
+    p.pset(At(100 * Counter, 0), ui::kBlack);
+    p.print(Counter);
+  }
+  for (Counter = 1; Counter <= 9; ++Counter) {
+    p.pset(At(0, 20 * Counter), ui::kBlack);
+    p.line(Step(0, 0), Step(5, 0));
+    p.pset(At(0, 20 * Counter), ui::kBlack);
+    p.print(-20 * Counter);
+  }
+  for (Counter = 1; Counter <= 9; ++Counter) {
+    p.pset(At(0, -20 * Counter), ui::kBlack);
+    p.line(Step(0, 0), Step(5, 0));
+    p.pset(At(0, -20 * Counter - 20), ui::kBlack);
+    p.print(20 * Counter);
+  }
+}
+
+double WaveForm::runningRight() const {
+  return std::sin(Omega * (XPos - CurrentTime / EValue)) * (EValue * Amplitude);
+}
+
+void WaveForm::plot(double value, ui::Color color, double radius) {
+  picture().pset(At(8 * XPos, -value), color);
+  picture().circle(Step(0, 0), radius, color);
+}
+
+}  // namespace wave
