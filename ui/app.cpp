@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTimer>
-#include <QWidget>
 #include <QTranslator>
+#include <QWidget>
 #include <cstdio>
 
 namespace ui {

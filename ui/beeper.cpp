@@ -34,8 +34,8 @@ QString toneFile() {
     return b;
   };
   QByteArray wav = "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-                   le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" +
-                   le32(data.size()) + data;
+                   le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(data.size()) +
+                   data;
   QFile f(path);
   if (f.open(QIODevice::WriteOnly)) f.write(wav);
   return path;
@@ -67,8 +67,7 @@ void Beeper::findPlayer() {
 
 void Beeper::beep() {
   if (!searched_) findPlayer();
-  if (program_.isEmpty() || !QProcess::startDetached(program_, arguments_))
-    QApplication::beep();
+  if (program_.isEmpty() || !QProcess::startDetached(program_, arguments_)) QApplication::beep();
 }
 
 Beeper& beeper() {

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <cmath>
+#include <map>
 
 #include "errors.h"
 #include "qtbridge.h"
@@ -28,11 +29,45 @@ int toPixelInt(double v) {
   return int(std::floor(std::clamp(v, -kPixelLimit, kPixelLimit) + 0.5));
 }
 
+// Outlines up to this half-axis (px) are copied from a stored pattern instead of rasterised.
+constexpr int kOutlinePatternLimit = 64;
+
+// The pixels of a whole ellipse outline with half-axes rx, ry (px), drawn with the one-pixel
+// solid pen, as offsets from its centre pixel. Qt rasterises each size once; drawn at a whole
+// pixel position an outline covers the same pattern wherever it stands, so copying the pattern
+// is exact and spares a painter per point of a curve made of small circles.
+const std::vector<QPoint>& ellipseOutline(int rx, int ry) {
+  static std::map<std::pair<int, int>, std::vector<QPoint>> patterns;
+  auto [it, fresh] = patterns.try_emplace({rx, ry});
+  if (!fresh) return it->second;
+  const int m = std::max(rx, ry) + 2;
+  QImage scratch(2 * m + 1, 2 * m + 1, QImage::Format_RGB32);
+  scratch.fill(Qt::black);
+  QPainter p(&scratch);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  QPen pen(Qt::white);
+  pen.setWidth(0);
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  p.setPen(pen);
+  if (rx == 0 && ry == 0)
+    p.drawPoint(m, m);
+  else
+    p.drawEllipse(QRect(m - rx, m - ry, 2 * rx, 2 * ry));
+  p.end();
+  for (int y = 0; y < scratch.height(); ++y)
+    for (int x = 0; x < scratch.width(); ++x)
+      if (scratch.pixel(x, y) != QColor(Qt::black).rgb()) it->second.emplace_back(x - m, y - m);
+  return it->second;
+}
+
 }  // namespace
 
 Canvas::Canvas(std::function<void()> changed) : changed_(std::move(changed)) {}
 
-Canvas::~Canvas() { finishPainting(); }
+Canvas::~Canvas() {
+  finishPainting();
+}
 
 void Canvas::resizePixels(QSize size) {
   size = size.expandedTo(QSize(1, 1));
@@ -168,6 +203,20 @@ void Canvas::record(DrawRecord r) {
   log_.push_back(std::move(r));
 }
 
+void Canvas::plotPattern(QPoint at, const std::vector<QPoint>& offsets, Color c) {
+  finishPainting();
+  const int w = image_.width(), h = image_.height();
+  if (w == 0 || h == 0) return;
+  const QRgb rgb = toQColor(c).rgb();
+  uchar* bits = image_.bits();
+  const qsizetype bytesPerLine = image_.bytesPerLine();
+  for (const QPoint& o : offsets) {
+    const int x = at.x() + o.x(), y = at.y() + o.y();
+    if (x >= 0 && x < w && y >= 0 && y < h)
+      reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x] = rgb;
+  }
+}
+
 void Canvas::touched() {
   if (changed_) changed_();
 }
@@ -264,6 +313,13 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
   const QPoint pc = toPixel(at.x(), at.y());
   const int irx = int(std::lround(rx)), iry = int(std::lround(ry));
   const QRect box(pc.x() - irx, pc.y() - iry, 2 * irx, 2 * iry);
+  if (!start && !end && drawWidth_ == 1 && drawStyle_ != kDrawDashDot &&
+      fillStyle_ == kFillTransparent && rx <= kOutlinePatternLimit &&
+      ry <= kOutlinePatternLimit) {
+    plotPattern(pc, ellipseOutline(irx, iry), c);
+    touched();
+    return;
+  }
   QPainter& p = painter();
   setPen(c);
   if (std::isnan(rx) || std::isnan(ry)) {
@@ -286,8 +342,10 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
   // As with the window system's arc, ends that fall on the same pixel make a whole ellipse.
   const bool whole = !arc || ps == pe;
   const bool pie = radiusToStart && radiusToEnd;
-  p.setBrush(fillStyle_ != kFillTransparent && (whole || pie) ? fillBrush(fillStyle_, fillColor_)
-                                                               : QBrush(Qt::NoBrush));
+  // Only closed figures are filled, a circle or a pie: an arc stays open even when its ends
+  // meet and it is drawn as a whole ellipse.
+  p.setBrush(fillStyle_ != kFillTransparent && (!arc || pie) ? fillBrush(fillStyle_, fillColor_)
+                                                             : QBrush(Qt::NoBrush));
   if (whole) {
     p.drawEllipse(box);
   } else {
@@ -331,8 +389,7 @@ void Canvas::printText(const QString& text, bool newline) {
 }
 
 double Canvas::textWidth(const QString& text) const {
-  return QFontMetrics(toQFont(font_, false)).horizontalAdvance(text) *
-         std::fabs(unitsPerPixelX());
+  return QFontMetrics(toQFont(font_, false)).horizontalAdvance(text) * std::fabs(unitsPerPixelX());
 }
 
 double Canvas::textHeight(const QString& text) const {

@@ -23,8 +23,12 @@ struct Pt {
   double y = 0;
   bool step = false;
 };
-inline Pt At(double x, double y) { return {x, y, false}; }
-inline Pt Step(double x, double y) { return {x, y, true}; }
+inline Pt At(double x, double y) {
+  return {x, y, false};
+}
+inline Pt Step(double x, double y) {
+  return {x, y, true};
+}
 
 enum class LineMode { Line, Box, FilledBox };
 
@@ -160,6 +164,8 @@ class Canvas {
   void outline(const QRect& r);
   void printText(const QString& text, bool newline);
   void record(DrawRecord r);
+  // Sets the pixels at `offsets` from `at` that lie on the raster, without a painter.
+  void plotPattern(QPoint at, const std::vector<QPoint>& offsets, Color c);
   void touched();
 
   std::function<void()> changed_;

@@ -68,8 +68,8 @@ class ClickFilter : public QObject {
   bool afterDouble_ = false;
 };
 
-void setRoleColors(QWidget* w, QPalette::ColorRole foreRole, Color fore, QPalette::ColorRole backRole,
-                   Color back) {
+void setRoleColors(QWidget* w, QPalette::ColorRole foreRole, Color fore,
+                   QPalette::ColorRole backRole, Color back) {
   QPalette pal = w->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     pal.setColor(group, foreRole, toQColor(fore));
@@ -101,14 +101,20 @@ int pixels(double units, double unitsPerPixel) {
 QPointF Container::unitsToPixels(double x, double y) const {
   return {x / kTwipsPerPixel, y / kTwipsPerPixel};
 }
-QPointF Container::pixelsToUnits(QPointF px) const { return px * kTwipsPerPixel; }
-double Container::unitsPerPixelX() const { return kTwipsPerPixel; }
-double Container::unitsPerPixelY() const { return kTwipsPerPixel; }
+QPointF Container::pixelsToUnits(QPointF px) const {
+  return px * kTwipsPerPixel;
+}
+double Container::unitsPerPixelX() const {
+  return kTwipsPerPixel;
+}
+double Container::unitsPerPixelY() const {
+  return kTwipsPerPixel;
+}
 
 // ---- Control ----
 
-Control::Control(Container* parent, QString name, ControlKind kind, QWidget* widget,
-                 const Rect& r, Color fore, Color back)
+Control::Control(Container* parent, QString name, ControlKind kind, QWidget* widget, const Rect& r,
+                 Color fore, Color back)
     : container_(parent),
       name_(std::move(name)),
       kind_(kind),
@@ -128,9 +134,15 @@ Control::~Control() {
   delete widget_.data();
 }
 
-double Control::left() const { return container_->pixelsToUnits(QPointF(widget_->pos())).x(); }
-double Control::top() const { return container_->pixelsToUnits(QPointF(widget_->pos())).y(); }
-double Control::width() const { return widget_->width() * std::fabs(container_->unitsPerPixelX()); }
+double Control::left() const {
+  return container_->pixelsToUnits(QPointF(widget_->pos())).x();
+}
+double Control::top() const {
+  return container_->pixelsToUnits(QPointF(widget_->pos())).y();
+}
+double Control::width() const {
+  return widget_->width() * std::fabs(container_->unitsPerPixelX());
+}
 double Control::height() const {
   return widget_->height() * std::fabs(container_->unitsPerPixelY());
 }
@@ -163,14 +175,28 @@ void Control::setVisible(bool on) {
   visible_ = on;
   widget_->setVisible(on);
 }
-bool Control::enabled() const { return widget_->isEnabled(); }
-void Control::setEnabled(bool on) { widget_->setEnabled(on); }
-QString Control::toolTipText() const { return widget_->toolTip(); }
-void Control::setToolTipText(const QString& text) { widget_->setToolTip(text); }
-QString Control::accessibleName() const { return widget_->accessibleName(); }
-void Control::setAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
+bool Control::enabled() const {
+  return widget_->isEnabled();
+}
+void Control::setEnabled(bool on) {
+  widget_->setEnabled(on);
+}
+QString Control::toolTipText() const {
+  return widget_->toolTip();
+}
+void Control::setToolTipText(const QString& text) {
+  widget_->setToolTip(text);
+}
+QString Control::accessibleName() const {
+  return widget_->accessibleName();
+}
+void Control::setAccessibleName(const QString& name) {
+  widget_->setAccessibleName(name);
+}
 
-FontSpec Control::font() const { return ownFont_ ? font_ : fromQFont(widget_->font()); }
+FontSpec Control::font() const {
+  return ownFont_ ? font_ : fromQFont(widget_->font());
+}
 void Control::setFont(const FontSpec& f) {
   font_ = f;
   ownFont_ = true;
@@ -226,18 +252,18 @@ void Control::dblClick() {
 
 // ---- CommandButton ----
 
-CommandButton::CommandButton(Container* parent, QString name, const QString& caption,
-                             const Rect& r)
+CommandButton::CommandButton(Container* parent, QString name, const QString& caption, const Rect& r)
     : Control(parent, std::move(name), ControlKind::Button,
-              new QPushButton(caption, parent->clientWidget()), r, kSysButtonText,
-              kSysButtonFace) {
+              new QPushButton(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
   auto* b = static_cast<QPushButton*>(widget());
   b->setAutoDefault(false);
   b->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(b, &QPushButton::clicked, b, [this] { fireClick(); });
   setCaption(caption);
 }
-QString CommandButton::caption() const { return static_cast<QPushButton*>(widget())->text(); }
+QString CommandButton::caption() const {
+  return static_cast<QPushButton*>(widget())->text();
+}
 void CommandButton::setCaption(const QString& text) {
   static_cast<QPushButton*>(widget())->setText(text);
   setAccessibleName(QString(text).remove(QLatin1Char('&')));
@@ -261,7 +287,9 @@ Label::Label(Container* parent, QString name, const QString& caption, const Rect
   setCaption(caption);
   applyColors();
 }
-QString Label::caption() const { return static_cast<QLabel*>(widget())->text(); }
+QString Label::caption() const {
+  return static_cast<QLabel*>(widget())->text();
+}
 void Label::setCaption(const QString& text) {
   static_cast<QLabel*>(widget())->setText(text);
   setAccessibleName(text.trimmed().isEmpty() ? name() : text);
@@ -311,15 +339,22 @@ TextBox::TextBox(Container* parent, QString name, const QString& text, const Rec
   applyColors();
 }
 QString TextBox::text() const {
-  if (multiLine_) return static_cast<QTextEdit*>(widget())->toPlainText();
+  if (multiLine_) {
+    const QString shown = static_cast<QTextEdit*>(widget())->toPlainText();
+    return shown == shownText_ ? setText_ : shown;
+  }
   return static_cast<QLineEdit*>(widget())->text();
 }
 void TextBox::setText(const QString& t) {
   if (t == text()) return;
-  if (multiLine_)
-    static_cast<QTextEdit*>(widget())->setPlainText(t);
-  else
+  if (multiLine_) {
+    auto* e = static_cast<QTextEdit*>(widget());
+    e->setPlainText(t);
+    setText_ = t;
+    shownText_ = e->toPlainText();
+  } else {
     static_cast<QLineEdit*>(widget())->setText(t);
+  }
 }
 void TextBox::type(const QString& t) {
   if (widget()->isEnabled()) setText(t);
@@ -357,11 +392,11 @@ void TextBox::applyColors() {
 
 ScrollBar::ScrollBar(Container* parent, QString name, Orientation o, int min, int max, int value,
                      const Rect& r)
-    : Control(parent, std::move(name),
-              o == Horizontal ? ControlKind::HScrollBar : ControlKind::VScrollBar,
-              new QScrollBar(o == Horizontal ? Qt::Horizontal : Qt::Vertical,
-                             parent->clientWidget()),
-              r, kSysButtonText, kSysButtonFace),
+    : Control(
+          parent, std::move(name),
+          o == Horizontal ? ControlKind::HScrollBar : ControlKind::VScrollBar,
+          new QScrollBar(o == Horizontal ? Qt::Horizontal : Qt::Vertical, parent->clientWidget()),
+          r, kSysButtonText, kSysButtonFace),
       min_(min),
       max_(max) {
   auto* bar = static_cast<QScrollBar*>(widget());
@@ -393,9 +428,15 @@ int ScrollBar::value() const {
   auto* bar = static_cast<QScrollBar*>(widget());
   return bar->isSliderDown() ? bar->sliderPosition() : bar->value();
 }
-void ScrollBar::setValue(int v) { static_cast<QScrollBar*>(widget())->setValue(v); }
-void ScrollBar::setSmallChange(int v) { static_cast<QScrollBar*>(widget())->setSingleStep(v); }
-void ScrollBar::setLargeChange(int v) { static_cast<QScrollBar*>(widget())->setPageStep(v); }
+void ScrollBar::setValue(int v) {
+  static_cast<QScrollBar*>(widget())->setValue(v);
+}
+void ScrollBar::setSmallChange(int v) {
+  static_cast<QScrollBar*>(widget())->setSingleStep(v);
+}
+void ScrollBar::setLargeChange(int v) {
+  static_cast<QScrollBar*>(widget())->setPageStep(v);
+}
 void ScrollBar::drag(int to) {
   auto* bar = static_cast<QScrollBar*>(widget());
   if (!bar->isEnabled()) return;
@@ -412,8 +453,7 @@ void ScrollBar::step(int direction) {
 
 // ---- OptionButton ----
 
-OptionButton::OptionButton(Container* parent, QString name, const QString& caption,
-                           const Rect& r)
+OptionButton::OptionButton(Container* parent, QString name, const QString& caption, const Rect& r)
     : Control(parent, std::move(name), ControlKind::Option,
               new QRadioButton(caption, parent->clientWidget()), r, kSysButtonText,
               kSysButtonFace) {
@@ -422,12 +462,16 @@ OptionButton::OptionButton(Container* parent, QString name, const QString& capti
   setCaption(caption);
   applyColors();
 }
-QString OptionButton::caption() const { return static_cast<QRadioButton*>(widget())->text(); }
+QString OptionButton::caption() const {
+  return static_cast<QRadioButton*>(widget())->text();
+}
 void OptionButton::setCaption(const QString& text) {
   static_cast<QRadioButton*>(widget())->setText(text);
   setAccessibleName(QString(text).remove(QLatin1Char('&')));
 }
-bool OptionButton::value() const { return static_cast<QRadioButton*>(widget())->isChecked(); }
+bool OptionButton::value() const {
+  return static_cast<QRadioButton*>(widget())->isChecked();
+}
 void OptionButton::setValue(bool on) {
   auto* b = static_cast<QRadioButton*>(widget());
   if (on == b->isChecked()) return;
@@ -453,14 +497,15 @@ void OptionButton::applyColors() {
 
 CheckBox::CheckBox(Container* parent, QString name, const QString& caption, const Rect& r)
     : Control(parent, std::move(name), ControlKind::Check,
-              new QCheckBox(caption, parent->clientWidget()), r, kSysButtonText,
-              kSysButtonFace) {
+              new QCheckBox(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
   auto* b = static_cast<QCheckBox*>(widget());
   QObject::connect(b, &QCheckBox::clicked, b, [this] { fireClick(); });
   setCaption(caption);
   applyColors();
 }
-QString CheckBox::caption() const { return static_cast<QCheckBox*>(widget())->text(); }
+QString CheckBox::caption() const {
+  return static_cast<QCheckBox*>(widget())->text();
+}
 void CheckBox::setCaption(const QString& text) {
   static_cast<QCheckBox*>(widget())->setText(text);
   setAccessibleName(QString(text).remove(QLatin1Char('&')));
@@ -480,26 +525,33 @@ void CheckBox::click() {
   b->setCheckState(b->checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
   fireClick();
 }
-void CheckBox::applyColors() { Control::applyColors(); }
+void CheckBox::applyColors() {
+  Control::applyColors();
+}
 
 // ---- Frame ----
 
 Frame::Frame(Container* parent, QString name, const QString& caption, const Rect& r)
     : Control(parent, std::move(name), ControlKind::Frame,
-              new QGroupBox(caption, parent->clientWidget()), r, kSysButtonText,
-              kSysButtonFace) {
+              new QGroupBox(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
   widget()->installEventFilter(new ClickFilter(
       widget(), [this] { fireClick(); }, [this] { fireDblClick(); }, true));
   setCaption(caption);
   applyColors();
 }
-QString Frame::caption() const { return static_cast<QGroupBox*>(widget())->title(); }
+QString Frame::caption() const {
+  return static_cast<QGroupBox*>(widget())->title();
+}
 void Frame::setCaption(const QString& text) {
   static_cast<QGroupBox*>(widget())->setTitle(text);
   setAccessibleName(text);
 }
-QWidget* Frame::clientWidget() const { return widget(); }
-void Frame::applyColors() { Control::applyColors(); }
+QWidget* Frame::clientWidget() const {
+  return widget();
+}
+void Frame::applyColors() {
+  Control::applyColors();
+}
 
 // ---- PictureBox ----
 
@@ -534,8 +586,7 @@ class PictureWidget : public QFrame {
 PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
     : Canvas([this] { widget()->update(); }),
       Control(parent, std::move(name), ControlKind::Picture,
-              new PictureWidget(parent->clientWidget(), this), r, kSysWindowText,
-              kSysButtonFace) {
+              new PictureWidget(parent->clientWidget(), this), r, kSysWindowText, kSysButtonFace) {
   auto* w = static_cast<QFrame*>(widget());
   resizePixels(w->contentsRect().size());
   Canvas::setBackColor(kSysButtonFace);
@@ -543,7 +594,9 @@ PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
       w, [this] { fireClick(); }, [this] { fireDblClick(); }, true));
   setAccessibleName(QStringLiteral("Рисунок"));
 }
-QWidget* PictureBox::clientWidget() const { return widget(); }
+QWidget* PictureBox::clientWidget() const {
+  return widget();
+}
 QPointF PictureBox::unitsToPixels(double x, double y) const {
   return toPixelF(x, y) + QPointF(static_cast<QFrame*>(widget())->contentsRect().topLeft());
 }
@@ -558,18 +611,32 @@ void PictureBox::setForeColor(Color c) {
   Canvas::setForeColor(c);
   Control::setForeColor(c);
 }
-void PictureBox::setFont(const FontSpec& f) { Canvas::setFont(f); }
-void PictureBox::setFontName(const QString& name) { Canvas::setFontName(name); }
-void PictureBox::setFontSize(double pt) { Canvas::setFontSize(pt); }
-void PictureBox::setFontBold(bool on) { Canvas::setFontBold(on); }
-void PictureBox::setFontItalic(bool on) { Canvas::setFontItalic(on); }
-void PictureBox::setFontUnderline(bool on) { Canvas::setFontUnderline(on); }
+void PictureBox::setFont(const FontSpec& f) {
+  Canvas::setFont(f);
+}
+void PictureBox::setFontName(const QString& name) {
+  Canvas::setFontName(name);
+}
+void PictureBox::setFontSize(double pt) {
+  Canvas::setFontSize(pt);
+}
+void PictureBox::setFontBold(bool on) {
+  Canvas::setFontBold(on);
+}
+void PictureBox::setFontItalic(bool on) {
+  Canvas::setFontItalic(on);
+}
+void PictureBox::setFontUnderline(bool on) {
+  Canvas::setFontUnderline(on);
+}
 void PictureBox::setBorderStyle(int style) {
   auto* w = static_cast<QFrame*>(widget());
   w->setFrameStyle(style ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
   resizePixels(w->contentsRect().size());
 }
-void PictureBox::clickAt(QPoint) { click(); }
+void PictureBox::clickAt(QPoint) {
+  click();
+}
 
 // ---- Shape and LineShape ----
 
@@ -613,17 +680,16 @@ void Shape::setBorderColor(Color c) {
 LineShape::LineShape(Container* parent, QString name, double x1, double y1, double x2, double y2,
                      Color color, int width)
     : Control(parent, std::move(name), ControlKind::Decoration,
-              new DecorationWidget(parent->clientWidget(),
-                                   [this, x1, y1, x2, y2, width](QPainter& p, QRect) {
-                                     QPen pen(toQColor(foreColor()));
-                                     pen.setWidth(width);
-                                     p.setPen(pen);
-                                     const QPointF a = container().unitsToPixels(x1, y1) -
-                                                       QPointF(widget()->pos());
-                                     const QPointF b = container().unitsToPixels(x2, y2) -
-                                                       QPointF(widget()->pos());
-                                     p.drawLine(a.toPoint(), b.toPoint());
-                                   }),
+              new DecorationWidget(
+                  parent->clientWidget(),
+                  [this, x1, y1, x2, y2, width](QPainter& p, QRect) {
+                    QPen pen(toQColor(foreColor()));
+                    pen.setWidth(width);
+                    p.setPen(pen);
+                    const QPointF a = container().unitsToPixels(x1, y1) - QPointF(widget()->pos());
+                    const QPointF b = container().unitsToPixels(x2, y2) - QPointF(widget()->pos());
+                    p.drawLine(a.toPoint(), b.toPoint());
+                  }),
               Rect{std::min(x1, x2) - 15 * width, std::min(y1, y2) - 15 * width,
                    std::fabs(x2 - x1) + 30 * width, std::fabs(y2 - y1) + 30 * width},
               color, kSysButtonFace) {
@@ -668,8 +734,11 @@ void TimerControl::tick() {
 
 Menu::Menu(Form* form, QString name, const QString& caption)
     : name_(std::move(name)), form_(form), parent_(nullptr), caption_(caption) {
+  // The bar grows with its first entry; the inner area keeps its size.
+  const double w = form->clientWidth(), h = form->clientHeight();
   menu_ = form->menuBar()->addMenu(caption);
   action_ = menu_->menuAction();
+  form->setClientSize(w, h);
   form->menus_.push_back(this);
 }
 
@@ -694,12 +763,16 @@ QMenu* Menu::submenu() {
   }
   return menu_;
 }
-QString Menu::caption() const { return caption_; }
+QString Menu::caption() const {
+  return caption_;
+}
 void Menu::setCaption(const QString& text) {
   caption_ = text;
   if (action_) action_->setText(text);
 }
-bool Menu::enabled() const { return action_ && action_->isEnabled(); }
+bool Menu::enabled() const {
+  return action_ && action_->isEnabled();
+}
 void Menu::setEnabled(bool on) {
   if (action_) action_->setEnabled(on);
 }
@@ -765,15 +838,25 @@ Form::Form(const QString& caption, double clientWidth, double clientHeight)
 
 Form::~Form() = default;
 
-QWidget* Form::clientWidget() const { return client_; }
-QWidget* Form::window() const { return window_.get(); }
-QString Form::caption() const { return window_->windowTitle(); }
+QWidget* Form::clientWidget() const {
+  return client_;
+}
+QWidget* Form::window() const {
+  return window_.get();
+}
+QString Form::caption() const {
+  return window_->windowTitle();
+}
 void Form::setCaption(const QString& text) {
   window_->setWindowTitle(text);
   window_->setAccessibleName(text);
 }
-void Form::setMainWindow(bool on) { mainWindow_ = on; }
-void Form::setIcon(const QString& resourcePath) { window_->setWindowIcon(QIcon(resourcePath)); }
+void Form::setMainWindow(bool on) {
+  mainWindow_ = on;
+}
+void Form::setIcon(const QString& resourcePath) {
+  window_->setWindowIcon(QIcon(resourcePath));
+}
 void Form::setResizable(bool on) {
   if (on) {
     window_->setMinimumSize(0, 0);
@@ -799,10 +882,16 @@ void Form::setVisible(bool on) {
     window_->hide();
   }
 }
-bool Form::visible() const { return window_->isVisible(); }
+bool Form::visible() const {
+  return window_->isVisible();
+}
 
-double Form::clientWidth() const { return pixelsToTwips(client_->width()); }
-double Form::clientHeight() const { return pixelsToTwips(client_->height()); }
+double Form::clientWidth() const {
+  return pixelsToTwips(client_->width());
+}
+double Form::clientHeight() const {
+  return pixelsToTwips(client_->height());
+}
 
 void Form::setClientSize(double width, double height) {
   const int bar = menuBar_ ? menuBar_->sizeHint().height() : 0;

@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QPointF>
 #include <QPointer>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -184,6 +184,10 @@ class TextBox : public Control {
   bool multiLine_;
   Align align_ = Align::Left;
   bool settingText_ = false;
+  // A multi-line editor shows a lone carriage return as a line break and reads it back as a
+  // newline; the text as set, and what the editor made of it, let Text read back unchanged.
+  QString setText_;
+  QString shownText_;
 };
 
 class ScrollBar : public Control {

@@ -31,7 +31,11 @@ class QtPlatform : public Platform {
   QString inputBox(const QString& prompt, const QString& title,
                    const QString& defaultText) override {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+    // A lone carriage return breaks the prompt's line, as the programs' prompts expect.
+    const QString shown = QString(prompt)
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                              .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, shown,
                                                QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
   }
@@ -86,8 +90,12 @@ void endAfterError(const QString& message) {
 
 }  // namespace
 
-Platform& platform() { return *current; }
-void setPlatform(Platform* p) { current = p ? p : &qtPlatform; }
+Platform& platform() {
+  return *current;
+}
+void setPlatform(Platform* p) {
+  current = p ? p : &qtPlatform;
+}
 
 void DoEvents() {
   NestingScope scope;
@@ -110,7 +118,9 @@ void pause(double seconds) {
   }
 }
 
-int nestingDepth() { return depth; }
+int nestingDepth() {
+  return depth;
+}
 
 void requestEnd() {
   if (ended) return;
@@ -123,14 +133,18 @@ void End() {
   throw ProgramEnded();
 }
 
-bool programEnded() { return ended; }
+bool programEnded() {
+  return ended;
+}
 
 void resetProgramState() {
   ended = false;
   depth = 0;
 }
 
-void Beep() { current->beep(); }
+void Beep() {
+  current->beep();
+}
 
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
   return current->inputBox(prompt, title, defaultText);

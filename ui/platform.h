@@ -74,8 +74,7 @@ void requestEnd();
 void resetProgramState();
 
 void Beep();
-QString InputBox(const QString& prompt, const QString& title = {},
-                 const QString& defaultText = {});
+QString InputBox(const QString& prompt, const QString& title = {}, const QString& defaultText = {});
 
 // Runs one event handler to its end: a run-time error is shown and ends the program, End
 // and the nesting bound unwind here. Every control event goes through it.

@@ -26,7 +26,9 @@ QColor toQColor(Color c) {
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-Color fromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+Color fromQColor(const QColor& c) {
+  return RGB(c.red(), c.green(), c.blue());
+}
 
 namespace {
 

@@ -12,8 +12,12 @@ namespace ui {
 
 constexpr double kTwipsPerPixel = 15.0;
 
-inline int twipsToPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
-inline double pixelsToTwips(int px) { return px * kTwipsPerPixel; }
+inline int twipsToPixels(double twips) {
+  return int(std::lround(twips / kTwipsPerPixel));
+}
+inline double pixelsToTwips(int px) {
+  return px * kTwipsPerPixel;
+}
 
 // Resolves system colours (top bit set) through the application palette.
 QColor toQColor(Color c);

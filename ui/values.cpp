@@ -34,7 +34,8 @@ Decimal decompose(double v, int digits) {
   d.exponent = std::atoi(s.c_str() + e + 1);
   for (size_t i = 0; i < e; ++i)
     if (s[i] != '.') d.digits += s[i];
-  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  while (d.digits.size() > 1 && d.digits.back() == '0')
+    d.digits.pop_back();
   return d;
 }
 
@@ -55,7 +56,8 @@ QString format(double v, int digits, bool leadingZero, QChar point) {
       out += QString::fromLatin1(d.digits.c_str());
     } else {
       const int whole = d.exponent + 1;
-      for (int i = 0; i < whole; ++i) out += i < n ? QLatin1Char(d.digits[i]) : QLatin1Char('0');
+      for (int i = 0; i < whole; ++i)
+        out += i < n ? QLatin1Char(d.digits[i]) : QLatin1Char('0');
       if (n > whole) {
         out += point;
         out += QString::fromLatin1(d.digits.c_str() + whole);
@@ -88,13 +90,25 @@ quint32 rndSeed = kRndInitialSeed;
 
 }  // namespace
 
-QString Str(double v) { return withSignBlank(v, format(v, 15, false, QLatin1Char('.'))); }
-QString Str(float v) { return withSignBlank(v, format(double(v), 7, false, QLatin1Char('.'))); }
-QString Str(int v) { return v < 0 ? QString::number(v) : QLatin1Char(' ') + QString::number(v); }
+QString Str(double v) {
+  return withSignBlank(v, format(v, 15, false, QLatin1Char('.')));
+}
+QString Str(float v) {
+  return withSignBlank(v, format(double(v), 7, false, QLatin1Char('.')));
+}
+QString Str(int v) {
+  return v < 0 ? QString::number(v) : QLatin1Char(' ') + QString::number(v);
+}
 
-QString CStr(double v) { return format(v, 15, true, localePoint()); }
-QString CStr(float v) { return format(double(v), 7, true, localePoint()); }
-QString CStr(int v) { return QString::number(v); }
+QString CStr(double v) {
+  return format(v, 15, true, localePoint());
+}
+QString CStr(float v) {
+  return format(double(v), 7, true, localePoint());
+}
+QString CStr(int v) {
+  return QString::number(v);
+}
 
 double Val(const QString& text) {
   std::string s;
@@ -131,7 +145,9 @@ double Val(const QString& text) {
   return std::strtod(s.c_str(), nullptr);
 }
 
-double Int(double v) { return std::floor(v); }
+double Int(double v) {
+  return std::floor(v);
+}
 
 qint16 CInt(double v) {
   const double r = std::nearbyint(v);
@@ -151,10 +167,18 @@ qint16 mul16(int a, int b) {
   return qint16(p);
 }
 
-Int16 Int16::operator+(Int16 o) const { return Int16(CInt(double(v_) + o.v_)); }
-Int16 Int16::operator-(Int16 o) const { return Int16(CInt(double(v_) - o.v_)); }
-Int16 Int16::operator*(Int16 o) const { return Int16(mul16(v_, o.v_)); }
-Int16 Int16::operator-() const { return Int16(CInt(-double(v_))); }
+Int16 Int16::operator+(Int16 o) const {
+  return Int16(CInt(double(v_) + o.v_));
+}
+Int16 Int16::operator-(Int16 o) const {
+  return Int16(CInt(double(v_) - o.v_));
+}
+Int16 Int16::operator*(Int16 o) const {
+  return Int16(mul16(v_, o.v_));
+}
+Int16 Int16::operator-() const {
+  return Int16(CInt(-double(v_)));
+}
 
 float Rnd() {
   // The classic 24-bit linear congruential generator of the BASIC family.
@@ -173,13 +197,21 @@ void Randomize(double seed) {
   rndSeed = (rndSeed & 0xFF) | (mixed << 8);
 }
 
-void Randomize() { Randomize(double(Timer())); }
+void Randomize() {
+  Randomize(double(Timer()));
+}
 
-void restartRandomSequence() { rndSeed = kRndInitialSeed; }
+void restartRandomSequence() {
+  rndSeed = kRndInitialSeed;
+}
 
-float Timer() { return float(platform().secondsSinceMidnight()); }
+float Timer() {
+  return float(platform().secondsSinceMidnight());
+}
 
-double TimeOfDay() { return platform().secondsSinceMidnight() / 86400.0; }
+double TimeOfDay() {
+  return platform().secondsSinceMidnight() / 86400.0;
+}
 
 QString TimeText(double dayFraction) {
   double day = std::fmod(dayFraction, 1.0);

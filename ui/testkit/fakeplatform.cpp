@@ -22,7 +22,9 @@ void FakePlatform::setTime(double secondsSinceMidnight) {
   if (now_ < 0) now_ += 86400.0;
 }
 
-void FakePlatform::advance(double seconds) { setTime(now_ + seconds); }
+void FakePlatform::advance(double seconds) {
+  setTime(now_ + seconds);
+}
 
 void FakePlatform::pauseStarted() {
   ++pauses_;

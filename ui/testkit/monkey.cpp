@@ -1,5 +1,6 @@
 #include "monkey.h"
 
+#include <unistd.h>
 #include <QFile>
 #include <QWidget>
 #include <chrono>
@@ -8,7 +9,6 @@
 #include <cstdlib>
 #include <mutex>
 #include <thread>
-#include <unistd.h>
 
 namespace ui::testkit {
 namespace {
@@ -67,17 +67,23 @@ long residentKb() {
 
 Monkey::Monkey(FakePlatform& fake, unsigned seed) : fake_(fake), rng_(seed) {}
 
-void Monkey::addWindow(Form& form) { forms_.push_back(&form); }
+void Monkey::addWindow(Form& form) {
+  forms_.push_back(&form);
+}
 
-int Monkey::uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+int Monkey::uniform(int lo, int hi) {
+  return std::uniform_int_distribution<int>(lo, hi)(rng_);
+}
 
-bool Monkey::chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+bool Monkey::chance(double p) {
+  return std::uniform_real_distribution<double>(0, 1)(rng_) < p;
+}
 
 QString Monkey::junk() {
   static const char* const samples[] = {
-      "",      "0",       "-",     "1e308", "1e309",    "-1e309", "abc",  "12,5",
-      "99999999999999999999", " 7 ", "NaN", "ыыы", "0.0000001", "-0", "1e-320", "3x",
-      "--5",   ".",       "1e",    "+",     "  ",       "2.5.5",  "-100", "100000"};
+      "",    "0",   "-",   "1e308",     "1e309", "-1e309", "abc", "12,5", "99999999999999999999",
+      " 7 ", "NaN", "ыыы", "0.0000001", "-0",    "1e-320", "3x",  "--5",  ".",
+      "1e",  "+",   "  ",  "2.5.5",     "-100",  "100000"};
   if (chance(0.3)) return QString::number(uniform(-50, 150));
   return QString::fromUtf8(samples[uniform(0, int(std::size(samples)) - 1)]);
 }
@@ -103,7 +109,11 @@ void Monkey::actOn(Control& c) {
       const int lo = std::min(s.min(), s.max()), hi = std::max(s.min(), s.max());
       const int to = uniform(lo, hi);
       const int how = uniform(0, 2);
-      result_.lastAction += QStringLiteral(" %1 %2").arg(how == 0 ? "drag" : how == 1 ? "set" : "step").arg(to);
+      result_.lastAction += QStringLiteral(" %1 %2")
+                                .arg(how == 0   ? "drag"
+                                     : how == 1 ? "set"
+                                                : "step")
+                                .arg(to);
       if (how == 0)
         s.drag(to);
       else if (how == 1 && s.enabled())
@@ -203,7 +213,8 @@ Monkey::Result Monkey::run(int events) {
   fake_.onPause = nullptr;
   result_.growthKb = residentKb() - halfwayKb;
   if (result_.failure.isEmpty() && halfwayKb > 0 && result_.growthKb > maxGrowthKb_)
-    result_.failure = QStringLiteral("memory grew by %1 kB over the second half").arg(result_.growthKb);
+    result_.failure =
+        QStringLiteral("memory grew by %1 kB over the second half").arg(result_.growthKb);
   return result_;
 }
 

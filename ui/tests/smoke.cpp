@@ -1,13 +1,20 @@
 #include <QtTest>
-#include "ui/controls.h"
 #include "ui/app.h"
+#include "ui/controls.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
 using namespace ui;
 class F : public Form {
  public:
   F() : Form("Form1", 9510, 6690) {
-    Command1.onClick = [this] { Running = -1; while (Running) { Picture1.circle(At(5,5),1,kRed); pause(0.02); Picture1.circle(At(5,5),1,kWhite);} };
+    Command1.onClick = [this] {
+      Running = -1;
+      while (Running) {
+        Picture1.circle(At(5, 5), 1, kRed);
+        pause(0.02);
+        Picture1.circle(At(5, 5), 1, kWhite);
+      }
+    };
     Command2.onClick = [this] { Running = 0; };
     Picture1.setBackColor(kWhite);
     Picture1.scale(0, 15, 35, -5);
@@ -23,18 +30,24 @@ class F : public Form {
   Menu m{this, "m", "Шрифт"};
   Menu m2{&m, "m2", "шрифт"};
 };
-class Smoke : public QObject { Q_OBJECT
+class Smoke : public QObject {
+  Q_OBJECT
  private slots:
   void run() {
     setUpApplication();
     testkit::FakePlatform fake;
-    F f; f.show();
-    fake.onPause = [&](int n) { if (n == 3) f.Command2.click(); };
+    F f;
+    f.show();
+    fake.onPause = [&](int n) {
+      if (n == 3) f.Command2.click();
+    };
     f.Command1.click();
     QCOMPARE(fake.pauses(), 3);
-    QCOMPARE(f.Picture1.pixel(f.Picture1.toPixel(5,5).x(), f.Picture1.toPixel(5,5).y()), kWhite);
+    QCOMPARE(f.Picture1.pixel(f.Picture1.toPixel(5, 5).x(), f.Picture1.toPixel(5, 5).y()), kWhite);
     QCOMPARE(f.Check1.widget()->pos(), QPoint(8 + 2, 2));
-    testkit::Monkey monkey(fake, 1); monkey.addWindow(f); monkey.addStopControl(f.Command2);
+    testkit::Monkey monkey(fake, 1);
+    monkey.addWindow(f);
+    monkey.addStopControl(f.Command2);
     auto r = monkey.run(500);
     QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
     qDebug() << r.events << r.nested << r.pauses << r.deepest;

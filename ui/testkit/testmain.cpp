@@ -1,0 +1,21 @@
+#include "testmain.h"
+
+namespace ui::testkit {
+
+std::vector<TestFactory>& registeredTests() {
+  static std::vector<TestFactory> tests;
+  return tests;
+}
+
+int runRegisteredTests(int argc, char** argv) {
+  QApplication app(argc, argv);
+  setUpApplication();
+  int failed = 0;
+  for (const TestFactory& make : registeredTests()) {
+    std::unique_ptr<QObject> test = make();
+    if (QTest::qExec(test.get(), argc, argv) != 0) ++failed;
+  }
+  return failed;
+}
+
+}  // namespace ui::testkit

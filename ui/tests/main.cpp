@@ -1,0 +1,3 @@
+#include "ui/testkit/testmain.h"
+
+LESSON_TEST_MAIN()
