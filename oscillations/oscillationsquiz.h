@@ -1,0 +1,6 @@
+// The quiz of the oscillating circuit: period and frequency against L and C.
+#pragma once
+
+#include "quizdesign.h"
+
+const QuizDesign& oscillationsQuiz();
