@@ -1,0 +1,6 @@
+#include "ui/app.h"
+#include "varden.h"
+
+int main(int argc, char** argv) {
+  return ui::runProgram<Varden>(argc, argv);
+}
