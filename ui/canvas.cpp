@@ -150,6 +150,7 @@ QPainter& Canvas::painter() {
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     penColor_ = 0xFFFFFFFFu;
     penWidth_ = penStyle_ = -1;
+    painterHasFont_ = false;
   }
   return *painter_;
 }
@@ -240,7 +241,8 @@ void Canvas::pset(Pt p, std::optional<Color> color) {
   const QPoint px = toPixel(at.x(), at.y());
   if (drawWidth_ == 1) {
     if (image_.valid(px)) {
-      finishPainting();
+      // A shared raster would detach from under the painter: finish painting first.
+      if (!image_.isDetached()) finishPainting();
       image_.setPixel(px, toQColor(c).rgb());
     }
   } else {
@@ -314,8 +316,7 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
   const int irx = int(std::lround(rx)), iry = int(std::lround(ry));
   const QRect box(pc.x() - irx, pc.y() - iry, 2 * irx, 2 * iry);
   if (!start && !end && drawWidth_ == 1 && drawStyle_ != kDrawDashDot &&
-      fillStyle_ == kFillTransparent && rx <= kOutlinePatternLimit &&
-      ry <= kOutlinePatternLimit) {
+      fillStyle_ == kFillTransparent && rx <= kOutlinePatternLimit && ry <= kOutlinePatternLimit) {
     plotPattern(pc, ellipseOutline(irx, iry), c);
     touched();
     return;
@@ -372,11 +373,13 @@ void Canvas::printText(const QString& text, bool newline) {
     r.text = text;
     record(std::move(r));
   }
-  const QFont f = toQFont(font_, false);
-  const QFontMetrics fm(f);
+  const QFontMetrics& fm = metrics();
   const QPoint px = toPixel(at.x(), at.y());
   QPainter& p = painter();
-  p.setFont(f);
+  if (!painterHasFont_) {
+    p.setFont(*qfont_);
+    painterHasFont_ = true;
+  }
   setPen(fore_);
   p.drawText(QPoint(px.x(), px.y() + fm.ascent()), text);
   if (newline) {
@@ -388,13 +391,26 @@ void Canvas::printText(const QString& text, bool newline) {
   touched();
 }
 
+const QFontMetrics& Canvas::metrics() const {
+  if (!qfont_) {
+    qfont_ = toQFont(font_, false);
+    metrics_.emplace(*qfont_);
+  }
+  return *metrics_;
+}
+
+void Canvas::setFont(const FontSpec& f) {
+  font_ = f;
+  qfont_.reset();
+  painterHasFont_ = false;
+}
+
 double Canvas::textWidth(const QString& text) const {
-  return QFontMetrics(toQFont(font_, false)).horizontalAdvance(text) * std::fabs(unitsPerPixelX());
+  return metrics().horizontalAdvance(text) * std::fabs(unitsPerPixelX());
 }
 
 double Canvas::textHeight(const QString& text) const {
-  const QFontMetrics fm(toQFont(font_, false));
-  return fm.height() * std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1) *
+  return metrics().height() * std::max<qsizetype>(1, text.count(QLatin1Char('\n')) + 1) *
          std::fabs(unitsPerPixelY());
 }
 

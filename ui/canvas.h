@@ -3,6 +3,8 @@
 // colour erases it exactly.
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
@@ -108,12 +110,12 @@ class Canvas {
   int drawStyle() const { return drawStyle_; }
   void setDrawStyle(int style) { drawStyle_ = style; }
   const FontSpec& font() const { return font_; }
-  void setFont(const FontSpec& f) { font_ = f; }
-  void setFontName(const QString& name) { font_.name = name; }
-  void setFontSize(double pt) { font_.size = pt; }
-  void setFontBold(bool on) { font_.bold = on; }
-  void setFontItalic(bool on) { font_.italic = on; }
-  void setFontUnderline(bool on) { font_.underline = on; }
+  void setFont(const FontSpec& f);
+  void setFontName(const QString& name) { setFont(with(&FontSpec::name, name)); }
+  void setFontSize(double pt) { setFont(with(&FontSpec::size, pt)); }
+  void setFontBold(bool on) { setFont(with(&FontSpec::bold, on)); }
+  void setFontItalic(bool on) { setFont(with(&FontSpec::italic, on)); }
+  void setFontUnderline(bool on) { setFont(with(&FontSpec::underline, on)); }
 
   // Fills with the background colour; the current point goes to (ScaleLeft, ScaleTop).
   void cls();
@@ -156,6 +158,13 @@ class Canvas {
   static QString printItem(float v) { return Str(v) + QLatin1Char(' '); }
   static QString printItem(int v) { return Str(v) + QLatin1Char(' '); }
 
+  template <typename T>
+  FontSpec with(T FontSpec::*field, T value) const {
+    FontSpec f = font_;
+    f.*field = value;
+    return f;
+  }
+  const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
   QPainter& painter();
   void finishPainting() const;
@@ -185,6 +194,9 @@ class Canvas {
   int drawWidth_ = 1;
   int drawStyle_ = kDrawSolid;
   FontSpec font_;
+  mutable std::optional<QFont> qfont_;
+  mutable std::optional<QFontMetrics> metrics_;
+  bool painterHasFont_ = false;
 
   bool logging_ = false;
   std::vector<DrawRecord> log_;

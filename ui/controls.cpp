@@ -157,9 +157,11 @@ void Control::setTop(double v) {
 }
 void Control::setWidth(double v) {
   widget_->resize(pixels(v, container_->unitsPerPixelX()), widget_->height());
+  resized();
 }
 void Control::setHeight(double v) {
   widget_->resize(widget_->width(), pixels(v, container_->unitsPerPixelY()));
+  resized();
 }
 void Control::move(double left, double top) {
   const QPointF p = container_->unitsToPixels(left, top);
@@ -169,6 +171,7 @@ void Control::setGeometry(const Rect& r) {
   move(r.left, r.top);
   widget_->resize(pixels(r.width, container_->unitsPerPixelX()),
                   pixels(r.height, container_->unitsPerPixelY()));
+  resized();
 }
 
 void Control::setVisible(bool on) {
@@ -628,6 +631,11 @@ void PictureBox::setFontItalic(bool on) {
 }
 void PictureBox::setFontUnderline(bool on) {
   Canvas::setFontUnderline(on);
+}
+void PictureBox::resized() {
+  // A hidden widget gets its resize event only when shown; the raster and the scale must
+  // follow the new size at once, for the handler that resized the picture goes on using them.
+  resizePixels(static_cast<QFrame*>(widget())->contentsRect().size());
 }
 void PictureBox::setBorderStyle(int style) {
   auto* w = static_cast<QFrame*>(widget());

@@ -122,6 +122,8 @@ class Control {
   Control(Container* parent, QString name, ControlKind kind, QWidget* widget, const Rect& r,
           Color fore, Color back);
   virtual void applyColors();
+  // Called after the program changed the control's size.
+  virtual void resized() {}
   void fireClick() { fire(onClick); }
   void fireDblClick() { fire(onDblClick); }
 
@@ -287,6 +289,9 @@ class PictureBox : public Canvas, public Control, public Container {
   void setBorderStyle(int style);
   // The pupil clicking the picture at a pixel (its top left corner when not given).
   void clickAt(QPoint px);
+
+ protected:
+  void resized() override;
 };
 
 // A plain rectangle drawn on the window; takes no clicks.
