@@ -434,6 +434,21 @@ class VardenTest : public QObject {
     QCOMPARE(w.Picture1.pixel(mid.x(), mid.y()), ui::kBlack);  // the last dot stays
   }
 
+  void windowColours() {
+    FakePlatform fake;
+    Varden w;
+    w.show();
+    w.Option1.click();
+    setCharges(w, 6, -4, 30);
+    w.Check1.click();
+    w.Command1.click();
+    const QImage shot = w.window()->grab().toImage();
+    QCOMPARE(QColor(shot.pixel(2, 2)), QColor(0, 128, 128));
+    const QPoint inPicture = w.Picture1.widget()->mapTo(w.window(), QPoint(40, 300));
+    QCOMPARE(QColor(shot.pixel(inPicture)), QColor(192, 255, 255));
+    ui::testkit::saveScreenshot(w, QStringLiteral("chargelab2.png"));
+  }
+
   // ---- tests of knowledge ----
 
   void wholeTestRight() {
