@@ -193,6 +193,7 @@ void OscillationsTest::checkCurrentQuestion() {
   q.Option6.click();
   q.Command3.click();
   QCOMPARE(q.Text1.text(), QStringLiteral("Верно"));
+  testkit::saveScreenshot(q, QStringLiteral("oscillations-quiz.png"));
   // Only the open question counts: question 1 answered right does not help question 2.
   openQuestion(q, 1);
   q.Option1.click();
