@@ -88,7 +88,7 @@ void Form1::Command1_Click() {
   a = ui::Val(Text2.text());
   S = ui::Val(Text3.text());
   H = ui::Val(Text4.text());
-  HitHeight = std::numeric_limits<double>::quiet_NaN();
+  HitHeight = std::numeric_limits<double>::quiet_NaN();  // until a height is computed
   ShotComputable = shot().finite();
   if (ShotComputable && !shot().leavesGun()) {
     Text5.setText(kNoHeight);
