@@ -569,8 +569,18 @@ class PictureWidget : public QFrame {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
+  // Asks for one repaint however many drawing calls come before it: a curve of thousands of
+  // points would otherwise spend more time scheduling repaints than drawing. Every paint shows
+  // the whole raster as it stands then.
+  void scheduleRepaint() {
+    if (repaintPending_) return;
+    repaintPending_ = true;
+    update();
+  }
+
  protected:
   void paintEvent(QPaintEvent* e) override {
+    repaintPending_ = false;
     QFrame::paintEvent(e);
     QPainter p(this);
     p.drawImage(contentsRect().topLeft(), canvas_->image());
@@ -582,12 +592,13 @@ class PictureWidget : public QFrame {
 
  private:
   Canvas* canvas_;
+  bool repaintPending_ = false;
 };
 
 }  // namespace
 
 PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
-    : Canvas([this] { widget()->update(); }),
+    : Canvas([this] { static_cast<PictureWidget*>(widget())->scheduleRepaint(); }),
       Control(parent, std::move(name), ControlKind::Picture,
               new PictureWidget(parent->clientWidget(), this), r, kSysWindowText, kSysButtonFace) {
   auto* w = static_cast<QFrame*>(widget());
