@@ -1,0 +1,76 @@
+// Measures the stopwatch's timer ticks and its mosaic against the 1 ms timer interval, on a
+// fake clock so that every kind of tick can be chosen.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+#include "form1.h"
+#include "ui/app.h"
+#include "ui/testkit/fakeplatform.h"
+
+namespace {
+
+constexpr double kIntervalMs = 1.0;  // Timer1
+
+// The mean and the largest time of `n` runs of `work`, in ms; `prepare` runs untimed first.
+struct Timing {
+  double meanMs = 0;
+  double maxMs = 0;
+};
+
+Timing measure(int n, const std::function<void()>& prepare, const std::function<void()>& work) {
+  Timing t;
+  QElapsedTimer clock;
+  for (int i = 0; i < n; ++i) {
+    prepare();
+    clock.start();
+    work();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    t.meanMs += ms / n;
+    t.maxMs = std::max(t.maxMs, ms);
+  }
+  return t;
+}
+
+void report(const char* what, const Timing& t) {
+  std::printf("%-40s mean %8.4f ms  max %8.4f ms  heaviest/interval %8.2f\n", what, t.meanMs,
+              t.maxMs, t.maxMs / kIntervalMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ui::setUpApplication();
+  ui::testkit::FakePlatform fake;
+  fake.setTime(10 * 3600 + 0.2);
+  watch::Form1 w;
+  w.show();
+  w.Timer1.tick();
+
+  const auto nothing = [] {};
+  const auto tick = [&] { w.Timer1.tick(); };
+  const Timing idle = measure(
+      20000, [&] { fake.advance(0.00001); }, tick);
+  report("tick without a new second", idle);
+  report("tick with a new second (dial and hand)", measure(
+                                                       300, [&] { fake.advance(1); }, tick));
+  report("tick at \"59\" (second and minute step)", measure(
+                                                        100,
+                                                        [&] {
+                                                          while (w.SecText != QLatin1String("58")) {
+                                                            fake.advance(1);
+                                                            w.Timer1.tick();
+                                                          }
+                                                          fake.advance(1);
+                                                        },
+                                                        tick));
+  report("mosaic, window at design size", measure(20, nothing, [&] { w.Pic1.click(); }));
+  w.setClientSize(1600 * 15, 1100 * 15);
+  report("mosaic, window 1600 x 1100 px", measure(20, nothing, [&] { w.Pic1.click(); }));
+  std::printf("idle share of a core from the ticks alone (1000 ticks/s): %.3f %%\n",
+              idle.meanMs / kIntervalMs * 100);
+  return 0;
+}
