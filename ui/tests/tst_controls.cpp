@@ -212,6 +212,18 @@ class ControlsTest : public QObject {
     QCOMPARE(multi.text(), QStringLiteral("Первая строка\nВторая"));
   }
 
+  void aMultiLineTextReadsBackItsCarriageReturns() {
+    testkit::FakePlatform fake;
+    TestForm f;
+    TextBox multi(&f, QStringLiteral("Text2"), QString(), {0, 0, 3000, 1000}, true);
+    const QString text = QStringLiteral("1 да") + QChar(13) + QStringLiteral("2 нет") + QChar(13);
+    multi.setText(text);
+    QCOMPARE(multi.text(), text);
+    QTest::keyClicks(multi.widget(), QStringLiteral("x"));
+    QVERIFY(multi.text().contains(QLatin1Char('x')));
+    QVERIFY(!multi.text().contains(QChar(13)));
+  }
+
   void disabledControlsTakeNoPupilAction() {
     testkit::FakePlatform fake;
     TestForm f;
