@@ -29,6 +29,12 @@ int toPixelInt(double v) {
   return int(std::floor(std::clamp(v, -kPixelLimit, kPixelLimit) + 0.5));
 }
 
+// A colour as the raster stores it; plain colours without a QColor on the way.
+QRgb rasterColor(Color c) {
+  if (c & 0x80000000u) return toQColor(c).rgb();
+  return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
 // Outlines up to this half-axis (px) are copied from a stored pattern instead of rasterised.
 constexpr int kOutlinePatternLimit = 64;
 
@@ -205,10 +211,11 @@ void Canvas::record(DrawRecord r) {
 }
 
 void Canvas::plotPattern(QPoint at, const std::vector<QPoint>& offsets, Color c) {
-  finishPainting();
   const int w = image_.width(), h = image_.height();
   if (w == 0 || h == 0) return;
-  const QRgb rgb = toQColor(c).rgb();
+  // A shared raster would detach from under the painter: finish painting first.
+  if (!image_.isDetached()) finishPainting();
+  const QRgb rgb = rasterColor(c);
   uchar* bits = image_.bits();
   const qsizetype bytesPerLine = image_.bytesPerLine();
   for (const QPoint& o : offsets) {
@@ -243,7 +250,7 @@ void Canvas::pset(Pt p, std::optional<Color> color) {
     if (image_.valid(px)) {
       // A shared raster would detach from under the painter: finish painting first.
       if (!image_.isDetached()) finishPainting();
-      image_.setPixel(px, toQColor(c).rgb());
+      image_.setPixel(px, rasterColor(c));
     }
   } else {
     setPen(c);
