@@ -28,6 +28,10 @@ class Form2 : public ui::Form {
   // The Click of Option1..Option8.
   void Option_Click(int number);
 
+  void HideQuestions();
+  // Every option unselected; no Click is raised.
+  void ClearOptions();
+
  private:
   const QuizDesign design_;
 
@@ -60,6 +64,4 @@ class Form2 : public ui::Form {
   ui::Frame& QuestionFrame(int n);
   ui::OptionButton& QuestionOption(int n, int which);
   ui::OptionButton& OptionNumber(int number);
-  void HideQuestions();
-  void ClearOptions();
 };
