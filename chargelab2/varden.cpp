@@ -54,7 +54,12 @@ void Varden::setUpLook() {
   setFillColor(RGB(255, 0, 0));
   setFont(times(9.75));
   setResizable(false);
+  setUpValueControls();
+  setUpPicture();
+}
 
+// The captions, value boxes, scroll bars and option buttons above the picture.
+void Varden::setUpValueControls() {
   styleLabel(Label2, ui::kBlack, sans(12, true, true));
   styleLabel(Label3, ui::kBlack, sans(12, true, true));
   styleLabel(Label1, ui::kBlack, sans(12, true));
@@ -85,7 +90,11 @@ void Varden::setUpLook() {
   Option2.setBackColor(kTeal);
   Option2.setForeColor(RGB(0, 0, 255));
   Option2.setFont(times(14.25));
+}
 
+// The picture and the controls inside it: the test buttons, the message area and the labels
+// of the drawing.
+void Varden::setUpPicture() {
   Picture1.setBackColor(kPale);
   Picture1.setDrawWidth(2);
   Picture1.setFont(sans(8.25));

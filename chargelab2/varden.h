@@ -89,6 +89,8 @@ class Varden : public ui::Form {
 
  private:
   void setUpLook();
+  void setUpValueControls();
+  void setUpPicture();
   void bindHandlers();
   void InitLab();
   void showHelp(const QString& text);
