@@ -79,8 +79,15 @@ void WatchForm::Timer1_Timer() {
   // difference is taken a day later, so the count runs on.
   double elapsed = ui::TimeOfDay() - double(StartTime);
   if (elapsed < 0) elapsed += 1;
-  SecText = ui::TimeText(elapsed).right(2);
-  const double seconds = ui::Val(SecText);
+  // Most ticks fall within the same whole second: the text is written once per second.
+  const qint64 second = std::llround(elapsed * 86400);
+  if (second != textSecond_) {
+    textSecond_ = second;
+    secondsText_ = ui::TimeText(elapsed).right(2);
+    secondsValue_ = ui::Val(secondsText_);
+  }
+  SecText = secondsText_;
+  const double seconds = secondsValue_;
   PrevSec = seconds - PrevSec;
   if (dialSwitchedOn()) {
     if (PrevSec == 1 && !Frozen) secondStep(seconds);
@@ -131,9 +138,17 @@ void WatchForm::pointHand(double tailDivisor) {
 }
 
 void WatchForm::showTexts() {
-  Text1.setText(SecText + kSeconds);
-  Text2.setText(MinText + kMinutes);
-  Text3.setText(HourText + kHours);
+  showText(Text1, SecText, kSeconds);
+  showText(Text2, MinText, kMinutes);
+  showText(Text3, HourText, kHours);
+}
+
+void WatchForm::showText(ui::TextBox& box, const QString& value, const QString& unit) {
+  // Compared in place, so that a tick which changes nothing builds no text either.
+  const QString shown = box.text();
+  if (shown.size() == value.size() + unit.size() && shown.startsWith(value) && shown.endsWith(unit))
+    return;
+  box.setText(value + unit);
 }
 
 void WatchForm::DrawDial() {

@@ -78,9 +78,14 @@ class WatchForm : public ui::Form {
   void secondStep(double seconds);
   void minuteStep();
   void hourStep();
+  void showText(ui::TextBox& box, const QString& value, const QString& unit);
   void placeTexts();
   void placeButtons();
   void drawLabel(double x, double y, int label);
+
+  qint64 textSecond_ = -1;  // s, the whole second secondsText_ was made for
+  QString secondsText_;
+  double secondsValue_ = 0;  // s
 };
 
 }  // namespace watch

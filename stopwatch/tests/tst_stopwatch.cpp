@@ -1,5 +1,5 @@
-// The stopwatch window driven on a fake clock: the seconds hand, the minute and hour counts,
-// the buttons' states, the menus, the dial's geometry, the layout and the mosaic.
+// The stopwatch window on a fake clock: the seconds hand, the minute and hour counts, the
+// buttons' states, the menus, the dial's geometry, the layout and the mosaic.
 #include <QtTest>
 #include <cmath>
 #include <random>
@@ -13,13 +13,11 @@ using ui::DrawRecord;
 
 namespace {
 
-constexpr double kTen = 10 * 3600.0;  // s since midnight
-
-// A shown stopwatch on a fake clock, its picture logging every primitive.
+// A shown stopwatch at 10:00:00.2 on a fake clock, its picture logging every primitive.
 struct Rig {
   ui::testkit::FakePlatform fake;
   watch::Form1 w;
-  explicit Rig(double now = kTen + 0.2) {
+  explicit Rig(double now = 36000.2) {
     fake.setTime(now);
     w.show();
     w.Pic1.setLogging(true);
@@ -28,12 +26,11 @@ struct Rig {
     fake.advance(seconds);
     w.Timer1.tick();
   }
-  // Four ticks a second for `seconds`.
-  void run(double seconds) {
+  void run(double seconds) {  // four ticks a second
     for (int i = 0; i < int(std::lround(seconds * 4)); ++i)
       tickAfter(0.25);
   }
-  // The hands drawn since the log was last cleared: lines from the centre 1900 units long.
+  // Lines from the centre 1900 units long, drawn since the log was last cleared.
   std::vector<DrawRecord> hands() const {
     std::vector<DrawRecord> out;
     for (const DrawRecord& r : w.Pic1.log())
@@ -45,7 +42,7 @@ struct Rig {
   QStringList texts() const { return {w.Text3.text(), w.Text2.text(), w.Text1.text()}; }
 };
 
-// The end of the hand after `seconds`, as the dial computes it with pi taken as 3.14.
+// Where the hand points after `seconds`, pi taken as 3.14.
 QPointF handEnd(double seconds) {
   const double a = 3.14 / 2 - 3.14 / 30 * seconds;
   return {1900 * std::cos(a), 1900 * std::sin(a)};
@@ -53,10 +50,6 @@ QPointF handEnd(double seconds) {
 
 bool near(QPointF a, QPointF b) {
   return std::abs(a.x() - b.x()) + std::abs(a.y() - b.y()) < 1e-6;
-}
-
-int count(const std::vector<DrawRecord>& log, DrawRecord::Kind kind) {
-  return int(std::count_if(log.begin(), log.end(), [kind](auto& r) { return r.kind == kind; }));
 }
 
 }  // namespace
@@ -70,15 +63,7 @@ class StopwatchTest : public QObject {
     Rig rig;
     QCOMPARE(rig.w.caption(), QStringLiteral("Часы-секундомер"));
     QVERIFY(!rig.w.window()->windowIcon().isNull());
-    QCOMPARE(rig.w.Timer1.interval(), 1);
     QVERIFY(ui::testkit::controlsWithoutAccessibleName(rig.w).isEmpty());
-    QStringList captions;
-    for (ui::Menu* m : rig.w.menus())
-      captions << m->caption();
-    QCOMPARE(captions.join('|'), QStringLiteral("Шрифт|шрифт|цвет|шрифт|Цвет|Цвет фона|"
-                                                "Цвет рисунка|Цвет шрифта|Звук|Звук вкл|"
-                                                "Звук выкл|Часы|часы вкл|часы выкл"));
-    QCOMPARE(rig.w.Text1.fontSize(), 48.0);
     rig.tickAfter(5);
     QCOMPARE(rig.texts(), (QStringList{"00 час", "00 мин", "05 сек"}));
   }
@@ -88,14 +73,12 @@ class StopwatchTest : public QObject {
     rig.tickAfter(10);  // the first tick sees a change of 10
     rig.tickAfter(0.2);
     QVERIFY(rig.hands().empty());
-    rig.tickAfter(0.8);  // 11
+    rig.tickAfter(0.8);
     QCOMPARE(rig.hands().size(), size_t(1));
     QVERIFY(near(rig.hands().back().p2, handEnd(11)));
     rig.w.Pic1.clearLog();
-    rig.tickAfter(2);  // 13: a jump of two is not a step
+    rig.tickAfter(2);  // a jump of two is no step
     QVERIFY(rig.w.Pic1.log().empty());
-    rig.tickAfter(1);
-    QVERIFY(near(rig.hands().back().p2, handEnd(14)));
   }
 
   void idleTickChangesNothing() {
@@ -108,38 +91,34 @@ class StopwatchTest : public QObject {
       rig.tickAfter(0.001);
     QVERIFY(rig.w.Pic1.log().empty());
     QCOMPARE(changes, 0);
+    rig.w.Text1.type(QStringLiteral("12"));  // typed over: the next tick writes it again
+    rig.tickAfter(0.001);
+    QCOMPARE(rig.w.Text1.text(), QStringLiteral("03 сек"));
   }
 
   void minuteStepAtFiftyNine() {
-    Rig rig(kTen + 50.2);
-    rig.run(8.25);  // to 58.45
-    QCOMPARE(rig.w.MinCount, 0);
+    Rig rig(36050.2);
+    rig.run(8.25);
     rig.w.Pic1.clearLog();
-    rig.run(1);  // 59: the second step, then the minute step puts the hand at twelve
-    QCOMPARE(rig.w.MinCount, 1);
+    rig.run(1);  // "59": the second step, then the minute step puts the hand at twelve
     QCOMPARE(rig.w.Text2.text(), QStringLiteral(" 1 мин"));
     QVERIFY(near(rig.hands().back().p2, handEnd(0)));
     rig.w.Pic1.clearLog();
-    rig.run(1);  // "00": no step, the hand stays at twelve
+    rig.run(1);  // "00": no step
     QVERIFY(rig.hands().empty());
-    QCOMPARE(rig.w.MinCount, 1);
     rig.run(1);  // "01"
     QVERIFY(near(rig.hands().back().p2, handEnd(1)));
-    QVERIFY(!rig.w.MinuteDone);
     rig.run(60);
     QCOMPARE(rig.w.Text2.text(), QStringLiteral(" 2 мин"));
   }
 
   void hourFollowsTheFiftyNinthMinute() {
-    Rig rig(kTen + 50.2);
+    Rig rig(36050.2);
     rig.w.MinCount = 58;
-    rig.run(10);  // minute 59
+    rig.run(10);
     QCOMPARE(rig.texts(), (QStringList{" 1 час", " 59 мин", "00 сек"}));
-    rig.run(60);
-    QCOMPARE(rig.w.Text2.text(), QStringLiteral(" 60 мин"));  // the minutes run on
-    QVERIFY(rig.w.HourDone);
-    rig.run(60);  // minute 1 of the next hour re-arms the hour step
-    QVERIFY(!rig.w.HourDone);
+    rig.run(120);  // the minutes run on; minute 1 of the next hour re-arms the hour step
+    QCOMPARE(rig.texts(), (QStringList{" 1 час", " 61 мин", "00 сек"}));
     rig.w.MinCount = 118;
     rig.run(60);
     QCOMPARE(rig.w.Text3.text(), QStringLiteral(" 2 час"));
@@ -157,49 +136,30 @@ class StopwatchTest : public QObject {
   }
 
   void dialSwitchedOff() {
-    Rig rig(kTen + 55.2);
+    Rig rig(36055.2);
     rig.run(1);
     rig.w.часывыкл.click();
     QCOMPARE(rig.w.Pic1.log().back().kind, DrawRecord::Cls);
     rig.w.Pic1.clearLog();
     rig.run(6);  // through "59"
     QVERIFY(rig.w.Pic1.log().empty());
-    QCOMPARE(rig.w.MinCount, 0);
-    QCOMPARE(rig.w.Text1.text(), QStringLiteral("02 сек"));
-    rig.w.часывкл.click();
-    rig.run(2);
-    QVERIFY(!rig.hands().empty());
+    QCOMPARE(rig.texts(), (QStringList{"00 час", "00 мин", "02 сек"}));
   }
 
   void stopThenStartResumesAtTheElapsedTime() {
     Rig rig;
     rig.w.Command1.click();
     rig.run(5);
-    QCOMPARE(rig.w.Text1.text(), QStringLiteral("05 сек"));
     rig.w.Command3.click();
     rig.w.Pic1.clearLog();
-    rig.run(3);
-    QCOMPARE(rig.w.Text1.text(), QStringLiteral("05 сек"));
-    QVERIFY(rig.hands().empty());
+    rig.run(63);  // through "59": counted behind the display, the hand standing still
+    QVERIFY(rig.w.Pic1.log().empty());
+    QCOMPARE(rig.texts(), (QStringList{"00 час", "00 мин", "05 сек"}));
     rig.w.Command1.click();
     rig.tickAfter(0.01);
-    QCOMPARE(rig.w.Text1.text(), QStringLiteral("08 сек"));
+    QCOMPARE(rig.texts(), (QStringList{"00 час", " 1 мин", "08 сек"}));
     rig.run(1);
     QVERIFY(near(rig.hands().back().p2, handEnd(9)));
-  }
-
-  void stoppedHandStandsStillThroughAMinute() {
-    Rig rig;
-    rig.w.Command1.click();
-    rig.run(10);
-    rig.w.Command3.click();
-    rig.w.Pic1.clearLog();
-    rig.run(60);
-    QVERIFY(rig.w.Pic1.log().empty());
-    QCOMPARE(rig.w.MinCount, 1);  // counted behind the frozen display
-    rig.w.Command1.click();
-    rig.tickAfter(0.01);
-    QCOMPARE(rig.texts(), (QStringList{"00 час", " 1 мин", "10 сек"}));
   }
 
   void resetShowsZerosAndKeepsTheMinuteCount() {
@@ -209,13 +169,11 @@ class StopwatchTest : public QObject {
     rig.w.часывыкл.click();
     rig.w.Pic1.clearLog();
     rig.w.Command2.click();
-    QCOMPARE(rig.texts(), (QStringList{"00", "00", "00"}));
     QCOMPARE(rig.hands().back().color, ui::kBlack);
     QVERIFY(near(rig.hands().back().p2, handEnd(0)));
-    QVERIFY(!rig.w.ClockOff);
     rig.run(3);
     QCOMPARE(rig.texts(), (QStringList{"00", "00", "00"}));
-    rig.w.Command1.click();
+    rig.w.Command1.click();  // a new start; the dial is on again
     rig.run(59);
     QCOMPARE(rig.texts(), (QStringList{"00 час", " 2 мин", "59 сек"}));
   }
@@ -234,115 +192,85 @@ class StopwatchTest : public QObject {
     Rig rig;
     rig.w.DrawDial();
     const auto& log = rig.w.Pic1.log();
-    std::vector<DrawRecord> ticks, circles;
-    QStringList labels;
+    std::vector<QPointF> ticks;
+    std::vector<DrawRecord> circles;
     for (const DrawRecord& r : log) {
-      if (r.kind == DrawRecord::PSet && r.color == ui::kRed) ticks.push_back(r);
+      if (r.kind == DrawRecord::PSet && r.color == ui::kRed) ticks.push_back(r.p1);
       if (r.kind == DrawRecord::Circle) circles.push_back(r);
-      if (r.kind == DrawRecord::Print) labels << r.text.trimmed();
     }
     QCOMPARE(ticks.size(), size_t(121));
-    // Twelve o'clock at both ends, the last one short of a full turn as pi is taken as 3.14.
-    QVERIFY(near(ticks.back().p1, {2000 * std::cos(-4.71), 2000 * std::sin(-4.71)}));
-    QVERIFY(near(ticks[15].p1,
-                 {2000 * std::cos(1.57 - 15 * 3.14 / 60), 2000 * std::sin(1.57 - 15 * 3.14 / 60)}));
+    // Twelve o'clock at both ends, the last short of a full turn as pi is taken as 3.14.
+    QVERIFY(near(ticks.back(), {2000 * std::cos(-4.71), 2000 * std::sin(-4.71)}));
     QCOMPARE(circles.size(), size_t(14));
-    QCOMPARE(circles[0].radius, 2000.0);
-    QCOMPARE(circles[0].aspect, 1.5);
     QCOMPARE(*circles[0].start, 6.28);
-    QCOMPARE(circles[1].radius, 50.0);
-    QCOMPARE(labels.size(), 13);
-    QCOMPARE(labels.first(), QStringLiteral("0"));
-    QCOMPARE(labels.last(), QStringLiteral("12"));
-    // Each label stands at its tick moved outward by the radius over q.
+    // Each label at its tick moved outward by the radius over q; 12 keeps the offset of 11.
     const double q[13] = {4, 10, 10, 10, 10, 10, 10, 5, 4, 4, 3, 3, 3};
     int k = 0;
     for (size_t i = 1; i < log.size(); ++i) {
       if (log[i].kind != DrawRecord::Print) continue;
-      const QPointF tick = ticks[size_t(10 * k)].p1;
-      const double a = 3.14 / 2 - (k == 12 ? 11 : k) * 3.14 / 6;
-      const QPointF at = tick + QPointF(2000 / q[k] * std::cos(a), 2000 / q[k] * std::sin(a));
-      QVERIFY2(near(log[i].p1, at), qPrintable(QString::number(k)));
+      QCOMPARE(log[i].text, ui::Str(k) + ' ');
+      const double a = 3.14 / 2 - std::min(k, 11) * 3.14 / 6, r = 2000 / q[k];
+      QVERIFY(near(log[i].p1, ticks[size_t(10 * k)] + QPointF(r * std::cos(a), r * std::sin(a))));
       QCOMPARE(log[i - 1].color, ui::kSysCaptionText);
       ++k;
     }
-    // The rim is an arc whose ends meet: drawn whole, never filled, so the hand shows on it.
+    QCOMPARE(k, 13);
+    // The rim is an arc whose ends meet: drawn whole but never filled, so the hand shows.
     const QPoint inside = rig.w.Pic1.toPixel(600, 600);
     QCOMPARE(rig.w.Pic1.pixel(inside.x(), inside.y()), ui::kWhite);
   }
 
-  void drawingColourAndItsHalf() {
+  void menus() {
     Rig rig;
-    rig.fake.colorAnswers = {ui::RGB(255, 0, 0)};
-    rig.w.Цветрис.click();
-    rig.run(2);
-    const auto& log = rig.w.Pic1.log();
-    QCOMPARE(rig.hands().back().color, ui::Color(255));
-    const auto hub = std::find_if(log.rbegin(), log.rend(),
-                                  [](auto& r) { return r.kind == DrawRecord::Circle; });
-    QCOMPARE(hub->radius, 150.0);
-    QCOMPARE(hub->color, ui::Color(128));  // 127.5 rounds half to even
-  }
-
-  void fontAndColourMenus() {
-    Rig rig;
-    ui::FontSpec f{QStringLiteral("DejaVu Sans"), 20, true, true, false};
+    const ui::FontSpec f{QStringLiteral("DejaVu Sans"), 20, true, true, false};
     rig.fake.fontAnswers = {f};
     rig.w.шрифт2.click();
-    QCOMPARE(rig.w.Text2.font(), f);
     rig.w.шрифт13.click();  // cancelled: the dialog's current font is applied
+    QCOMPARE(rig.w.Text2.font(), f);
     QCOMPARE(rig.w.Pic1.font(), f);
     rig.w.Command3.click();
     rig.tickAfter(3);
-    rig.fake.colorAnswers = {ui::kBlue, ui::kGreen, ui::kRed};
+    rig.fake.colorAnswers = {ui::kBlue, ui::kGreen, ui::kRed, ui::RGB(255, 0, 0)};
     rig.w.цвет3.click();
     QCOMPARE(rig.w.Text3.foreColor(), ui::kBlue);
     QCOMPARE(rig.w.Text1.text(), QStringLiteral("03 сек"));  // rewritten though stopped
     rig.w.фон21.click();
     QCOMPARE(rig.w.Pic1.backColor(), ui::kGreen);
-    QCOMPARE(rig.w.Pic1.log().back().kind, DrawRecord::Cls);
     rig.w.шрифт22.click();
     QCOMPARE(rig.w.Pic1.foreColor(), ui::kRed);
-    rig.w.Цветрис.click();  // cancelled: the colour the dialog last held
-    QCOMPARE(rig.w.DrawColor, qint32(ui::kRed));
+    rig.w.Цветрис.click();
+    rig.w.Command1.click();
+    rig.w.Pic1.clearLog();
+    rig.run(1);
+    QCOMPARE(rig.hands().back().color, ui::Color(255));
+    const auto& log = rig.w.Pic1.log();
+    const auto hub = std::find_if(log.rbegin(), log.rend(),
+                                  [](auto& r) { return r.kind == DrawRecord::Circle; });
+    QCOMPARE(hub->radius, 150.0);
+    QCOMPARE(hub->color, ui::Color(128));  // 255 / 2 rounded half to even
   }
 
   void layout_data() {
     QTest::addColumn<QSizeF>("client");  // twips
     QTest::addColumn<double>("textHeight");
     QTest::newRow("design") << QSizeF(8355, 6735) << 1000.0;
-    QTest::newRow("large") << QSizeF(12000, 9000) << 1000.0;
     QTest::newRow("narrow") << QSizeF(6000, 6000) << 600.0;
-    QTest::newRow("low") << QSizeF(9000, 3495) << 600.0;
   }
   void layout() {
     QFETCH(QSizeF, client);
     QFETCH(double, textHeight);
     Rig rig;
     rig.w.setClientSize(client.width(), client.height());
-    const double sw = rig.w.clientWidth(), sh = rig.w.clientHeight();
-    const double px = 15;  // one pixel in twips
-    QVERIFY(std::abs(rig.w.Pic1.width() - sw) <= px);
-    QVERIFY(std::abs(rig.w.Command1.left() - (sw - sw / 2.5)) <= px);
+    const double sw = rig.w.clientWidth(), sh = rig.w.clientHeight(), px = 15;
     QVERIFY(std::abs(rig.w.Command2.left() - (sw - sw / 5)) <= px);
-    QVERIFY(std::abs(rig.w.Command3.left() - (sw - sw / 1.7)) <= px);
     QVERIFY(std::abs(rig.w.Command3.top() - (sh - sh / 10)) <= px);
-    QCOMPARE(rig.w.TextHeight, textHeight);
     // In the picture's scale: 1.5 units a twip across, one unit a twip up.
     const double h = rig.w.Text1.height();
     QVERIFY(std::abs(h - textHeight) <= px);
-    QVERIFY(std::abs(rig.w.Text2.width() - (sw - sw / 3)) <= 1.5 * px);
     QVERIFY(std::abs(rig.w.Text2.left() - (-sw + sw / 100)) <= 1.5 * px);
-    QVERIFY(std::abs(rig.w.Text1.top() - (-h / 3)) <= px);
-    QVERIFY(std::abs(rig.w.Text2.top() - (h - h / 4)) <= px);
     QVERIFY(std::abs(rig.w.Text3.top() - (2 * h - h / 10)) <= px);
-  }
-
-  void tinyWindowKeepsItsLayout() {
-    Rig rig;
-    const double left = rig.w.Command1.left();
-    rig.w.setClientSize(780, 3000);
-    QCOMPARE(rig.w.Command1.left(), left);
+    rig.w.setClientSize(780, 3000);  // too small: the layout stays
+    QVERIFY(std::abs(rig.w.Text1.top() - (-h / 3)) <= px);
   }
 
   void maximizedTexts() {
@@ -357,35 +285,29 @@ class StopwatchTest : public QObject {
     rig.w.Pic1.click();
     const auto& log = rig.w.Pic1.log();
     QCOMPARE(log.front().kind, DrawRecord::Cls);
-    const int boxes = count(log, DrawRecord::Box);
-    QCOMPARE(count(log, DrawRecord::PSet), boxes);
+    const auto boxes =
+        std::count_if(log.begin(), log.end(), [](auto& r) { return r.kind == DrawRecord::Box; });
     QVERIFY(boxes >= 40 * 100 && boxes <= 41 * 101);
     QCOMPARE(log.back().color, ui::Color(rig.w.DrawColor));
-    const QPointF size = log.back().p2 - log.back().p1;
-    QVERIFY(near(size, {rig.w.clientWidth() / 20, rig.w.clientHeight() / 20}));
-  }
-
-  void mosaicOnExtremeWidths() {
-    Rig rig;
-    rig.w.setClientSize(45000, 6000);  // wider than a 16-bit column count reaches
+    QVERIFY(
+        near(log.back().p2 - log.back().p1, {rig.w.clientWidth() / 20, rig.w.clientHeight() / 20}));
+    rig.w.setClientSize(45000, 6000);  // wider than a 16-bit column reaches
     rig.w.Pic1.click();
     QVERIFY(rig.fake.errors.isEmpty());
-    rig.w.setClientSize(15, 3000);  // a column step below one twip
+    rig.w.setClientSize(15, 3000);  // a column step below one twip must still end
     QVERIFY(rig.w.clientWidth() < 25);
-    rig.w.Pic1.clearLog();
     rig.w.Pic1.click();
-    QVERIFY(count(rig.w.Pic1.log(), DrawRecord::Box) < 41 * 101);
   }
 
   void monkey() {
     Rig rig;
+    rig.w.Pic1.setLogging(false);
     std::mt19937 rng(7);
     for (int i = 0; i < 400; ++i) {
       rig.fake.colorAnswers.push_back(ui::Color(rng() & 0xFFFFFF));
       rig.fake.fontAnswers.push_back({QStringLiteral("Liberation Serif"), double(rng() % 120 + 1),
                                       bool(rng() & 1), bool(rng() & 2), bool(rng() & 4)});
     }
-    rig.w.Pic1.setLogging(false);
     ui::testkit::Monkey monkey(rig.fake, 11);
     monkey.addWindow(rig.w);
     const auto result = monkey.run(3000);
