@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
@@ -255,9 +257,38 @@ void Control::dblClick() {
 
 // ---- CommandButton ----
 
+namespace {
+
+// A push button whose caption, when it is wider than the button, wraps onto further lines as
+// the designs expect of their tall buttons; a caption that fits is painted as usual.
+class WrappingButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QString caption = option.text;
+    if (fontMetrics().horizontalAdvance(caption) <= area.width()) {
+      QPushButton::paintEvent(e);
+      return;
+    }
+    QStylePainter p(this);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
+                   isEnabled(), caption, QPalette::ButtonText);
+  }
+};
+
+}  // namespace
+
 CommandButton::CommandButton(Container* parent, QString name, const QString& caption, const Rect& r)
     : Control(parent, std::move(name), ControlKind::Button,
-              new QPushButton(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
+              new WrappingButton(caption, parent->clientWidget()), r, kSysButtonText,
+              kSysButtonFace) {
   auto* b = static_cast<QPushButton*>(widget());
   b->setAutoDefault(false);
   b->setFocusPolicy(Qt::StrongFocus);

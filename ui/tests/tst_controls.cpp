@@ -306,6 +306,34 @@ class ControlsTest : public QObject {
     f.setBackColor(RGB(192, 255, 255));
     QCOMPARE(f.pixel(1, 1), RGB(192, 255, 255));
   }
+
+  void aLongCaptionWrapsInsideItsButton() {
+    testkit::FakePlatform fake;
+    Form f(QStringLiteral("Form1"), 6000, 2000);
+    const QString caption = QStringLiteral("Очистка параметров");
+    CommandButton tall(&f, QStringLiteral("Tall"), caption, {0, 0, 1815, 735});
+    CommandButton wide(&f, QStringLiteral("Wide"), caption, {0, 900, 5000, 735});
+    for (CommandButton* b : {&tall, &wide})
+      b->setFont({QStringLiteral("MS Sans Serif"), 12, true});
+    f.show();
+    // Bands of rows that carry dark text pixels: one per line of the caption.
+    const auto lines = [](const Control& c) {
+      const QImage img = c.widget()->grab().toImage();
+      int bands = 0;
+      bool inText = false;
+      for (int y = 3; y < img.height() - 3; ++y) {
+        bool dark = false;
+        for (int x = 3; x < img.width() - 3 && !dark; ++x)
+          dark = qGray(img.pixel(x, y)) < 100;
+        if (dark && !inText) ++bands;
+        inText = dark;
+      }
+      return bands;
+    };
+    QCOMPARE(lines(tall), 2);
+    QCOMPARE(lines(wide), 1);
+    QCOMPARE(tall.caption(), caption);
+  }
 };
 
 LESSON_TEST(ControlsTest)
