@@ -9,11 +9,12 @@ class Form1 : public WaveWindow {
  public:
   Form1();
 
-  // u = Cos(w * (x - t / e)) * U * e^(-b * x / 1000): the voltage, damped along the line.
-  double voltageAt() const;
-
  protected:
   void wavePass(bool erasing) override;
+
+ private:
+  // u = Cos(w * (x - t / e)) * U * e^(-b * x / 1000): the voltage, damped along the line.
+  double voltageAt() const;
 };
 
 }  // namespace wave
