@@ -1,6 +1,8 @@
 #include "app.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -41,6 +43,36 @@ void scheduleScreenshot(Form& form) {
   });
 }
 
+long peakMemoryKb() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').first().toLong();
+  return 0;
+}
+
+// With LESSON_LAUNCH_NS set (the launcher's clock in nanoseconds since the epoch), prints how
+// long the program took to paint its window for the first time and its peak memory, then ends.
+class StartupProbe : public QObject {
+ public:
+  explicit StartupProbe(qint64 launchNs) : launchNs_(launchNs) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !reported_) {
+      reported_ = true;
+      const qint64 nowNs = QDateTime::currentDateTimeUtc().toMSecsSinceEpoch() * 1000000LL;
+      std::printf("shown after %.0f ms, peak memory %.1f MB\n", (nowNs - launchNs_) / 1e6,
+                  peakMemoryKb() / 1024.0);
+      std::fflush(stdout);
+      QTimer::singleShot(0, [] { requestEnd(); });
+    }
+    return false;
+  }
+
+ private:
+  qint64 launchNs_;
+  bool reported_ = false;
+};
+
 }  // namespace
 
 void setUpApplication() {
@@ -57,6 +89,11 @@ int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>
   std::unique_ptr<Form> form = make();
   form->setMainWindow(true);
   scheduleScreenshot(*form);
+  std::unique_ptr<StartupProbe> probe;
+  if (qEnvironmentVariableIsSet("LESSON_LAUNCH_NS")) {
+    probe = std::make_unique<StartupProbe>(qgetenv("LESSON_LAUNCH_NS").toLongLong());
+    form->clientWidget()->installEventFilter(probe.get());
+  }
   form->show();
   if (programEnded()) return 0;
   return app.exec();

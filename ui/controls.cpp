@@ -768,8 +768,10 @@ void TimerControl::setEnabled(bool on) {
   update();
 }
 void TimerControl::update() {
+  // Like the window system's timers, none ticks more often than every 10 ms: a 1 ms interval
+  // would wake the program a thousand times a second for nothing a pupil can see.
   if (enabled_ && interval_ > 0)
-    timer_->start(interval_);
+    timer_->start(std::max(interval_, kMinTimerIntervalMs));
   else
     timer_->stop();
 }

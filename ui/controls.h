@@ -308,8 +308,11 @@ class LineShape : public Control {
             Color color = kBlack, int width = 1);
 };
 
-// A timer: raises Timer every Interval milliseconds while enabled. A tick that arrives while
-// the previous one still runs is skipped.
+// The shortest period a timer really ticks with, whatever its Interval.
+constexpr int kMinTimerIntervalMs = 10;
+
+// A timer: raises Timer every Interval milliseconds (at least every 10 ms) while enabled. A tick
+// that arrives while the previous one still runs is skipped.
 class TimerControl {
  public:
   TimerControl(Form* form, QString name, int intervalMs, bool enabled = true);

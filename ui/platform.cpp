@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -9,6 +10,7 @@
 #include <QTime>
 #include <QTimer>
 #include <cmath>
+#include <ctime>
 
 #include "beeper.h"
 #include "errors.h"
@@ -20,7 +22,16 @@ namespace {
 class QtPlatform : public Platform {
  public:
   double secondsSinceMidnight() override {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    // The local offset is looked up once a minute: reading the zone at every call costs more
+    // than a timer tick that finds no new second.
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_sec >= offsetValidUntil_) {
+      offsetSeconds_ = QDateTime::currentDateTime().offsetFromUtc();
+      offsetValidUntil_ = now.tv_sec - now.tv_sec % 60 + 60;
+    }
+    const long long local = (now.tv_sec + offsetSeconds_) % 86400;
+    return double((local + 86400) % 86400) + now.tv_nsec / 1e9;
   }
   void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
   void waitForEvents(int ms) override {
@@ -61,6 +72,10 @@ class QtPlatform : public Platform {
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка выполнения"),
                           message + QStringLiteral("\n\nПрограмма будет закрыта."));
   }
+
+ private:
+  long long offsetSeconds_ = 0;
+  long long offsetValidUntil_ = 0;
 };
 
 QtPlatform qtPlatform;

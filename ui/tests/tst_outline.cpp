@@ -39,7 +39,8 @@ class OutlineTest : public QObject {
   void circlesMatchThePainter_data() {
     QTest::addColumn<int>("rx");
     QTest::addColumn<int>("ry");
-    for (int r : {0, 1, 2, 3, 5, 8, 13, 30, 64}) QTest::addRow("r=%d", r) << r << r;
+    for (int r : {0, 1, 2, 3, 5, 8, 13, 30, 64})
+      QTest::addRow("r=%d", r) << r << r;
     QTest::addRow("flat 9x4") << 9 << 4;
     QTest::addRow("tall 2x7") << 2 << 7;
     QTest::addRow("line 6x0") << 6 << 0;
@@ -54,8 +55,8 @@ class OutlineTest : public QObject {
     const double aspect = rx == 0 ? (ry == 0 ? 1.0 : 1.0e6) : double(ry) / rx;
     const double radius = std::max(rx, ry);
     c.scale(0, 0, size.width(), size.height());
-    const QPoint centres[] = {{30, 23}, {0, 0}, {60, 46}, {-3, 20}, {64, 10}, {17, -2},
-                              {33, 49}, {1, 45},  {59, 1}};
+    const QPoint centres[] = {{30, 23}, {0, 0},   {60, 46}, {-3, 20}, {64, 10},
+                              {17, -2}, {33, 49}, {1, 45},  {59, 1}};
     for (QPoint at : centres) {
       c.setBackColor(kWhite);
       c.circle(At(at.x(), at.y()), radius, kRed, {}, {}, aspect);
@@ -71,9 +72,11 @@ class OutlineTest : public QObject {
     c.setBackColor(kWhite);
     c.scale(0, -200, 1000, 200);
     const QImage blank = c.image();
-    for (int i = 0; i < 200; ++i) c.circle(At(i * 5.3, 150 * std::sin(i * 0.1)), 1, kBlue);
+    for (int i = 0; i < 200; ++i)
+      c.circle(At(i * 5.3, 150 * std::sin(i * 0.1)), 1, kBlue);
     QVERIFY(c.image() != blank);
-    for (int i = 0; i < 200; ++i) c.circle(At(i * 5.3, 150 * std::sin(i * 0.1)), 1, kWhite);
+    for (int i = 0; i < 200; ++i)
+      c.circle(At(i * 5.3, 150 * std::sin(i * 0.1)), 1, kWhite);
     QCOMPARE(c.image(), blank);
   }
 };

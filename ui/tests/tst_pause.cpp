@@ -149,6 +149,25 @@ class PauseTest : public QObject {
     QCOMPARE(nestingDepth(), 0);
   }
 
+  void theRealClockReadsTheLocalTimeOfDay() {
+    const double ours = platform().secondsSinceMidnight();
+    const double qt = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    QVERIFY(ours >= 0 && ours < 86400);
+    const double gap = std::fabs(ours - qt);
+    QVERIFY2(gap < 1.0 || gap > 86399.0, qPrintable(QString::number(gap)));
+  }
+
+  void aTimerNeverTicksFasterThanTenMilliseconds() {
+    Form f(QStringLiteral("Form1"), 1500, 1500);
+    TimerControl fast(&f, QStringLiteral("Timer1"), 1);
+    int ticks = 0;
+    fast.onTimer = [&] { ++ticks; };
+    QTest::qWait(100);
+    QVERIFY(ticks >= 1);
+    QVERIFY2(ticks <= 11, qPrintable(QString::number(ticks)));
+    QCOMPARE(fast.interval(), 1);
+  }
+
   void theRealPauseWaitsInTheEventLoop() {
     // The Qt platform: a pause lets queued events run and lasts about its time.
     int ran = 0;
