@@ -48,25 +48,25 @@ QStringList familiesFor(const QString& name) {
 
 }  // namespace
 
-QFont toQFont(const FontSpec& spec, bool antialias) {
+QFont toQFont(const FontSpec& wanted, bool antialias) {
   QFont f;
-  f.setFamilies(familiesFor(spec.name));
-  f.setPixelSize(std::max(1, int(std::lround(spec.size * 96.0 / 72.0))));
-  f.setBold(spec.bold);
-  f.setItalic(spec.italic);
-  f.setUnderline(spec.underline);
+  f.setFamilies(familiesFor(wanted.name));
+  f.setPixelSize(std::max(1, int(std::lround(wanted.size * 96.0 / 72.0))));
+  f.setBold(wanted.bold);
+  f.setItalic(wanted.italic);
+  f.setUnderline(wanted.underline);
   if (!antialias) f.setStyleStrategy(QFont::NoAntialias);
   return f;
 }
 
 FontSpec fromQFont(const QFont& font) {
-  FontSpec spec;
-  spec.name = font.families().isEmpty() ? font.family() : font.families().first();
-  spec.size = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / 96.0 : font.pointSizeF();
-  spec.bold = font.bold();
-  spec.italic = font.italic();
-  spec.underline = font.underline();
-  return spec;
+  FontSpec wanted;
+  wanted.name = font.families().isEmpty() ? font.family() : font.families().first();
+  wanted.size = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / 96.0 : font.pointSizeF();
+  wanted.bold = font.bold();
+  wanted.italic = font.italic();
+  wanted.underline = font.underline();
+  return wanted;
 }
 
 }  // namespace ui

@@ -25,7 +25,7 @@ Color fromQColor(const QColor& c);
 
 // A font at the size the windows were laid out for: points at 96 dots an inch, so that text
 // keeps its proportion to the twips of the layout on any screen.
-QFont toQFont(const FontSpec& spec, bool antialias = true);
+QFont toQFont(const FontSpec& wanted, bool antialias = true);
 FontSpec fromQFont(const QFont& font);
 
 }  // namespace ui
