@@ -25,6 +25,13 @@ class Monkey {
     QString lastAction;
   };
 
+  // The last moment the window's thread was seen making progress.
+  struct Heartbeat {
+    std::atomic<long long> cpuMs{0};   // processor time of the window's thread, ms
+    std::atomic<long long> wallMs{0};  // wall clock, ms
+    void beat();
+  };
+
   Monkey(FakePlatform& fake, unsigned seed);
   // Windows whose controls and menus the monkey uses (only while they are visible).
   void addWindow(Form& form);
@@ -32,7 +39,7 @@ class Monkey {
   void addStopControl(Control& c) { stops_.push_back(&c); }
   void setMaxPausesPerEvent(int n) { maxPauses_ = n; }
   void setNestedChance(double p) { nestedChance_ = p; }
-  // Wall-clock time an action may run without returning or reaching a pause.
+  // Processor time an action may take without returning or reaching a pause.
   void setHangLimitMs(int ms) { hangLimitMs_ = ms; }
   // Memory growth over the second half of the run that counts as a leak.
   void setMaxGrowthKb(long kb) { maxGrowthKb_ = kb; }
@@ -57,7 +64,7 @@ class Monkey {
   long maxGrowthKb_ = 64 * 1024;
   int pausesThisEvent_ = 0;
   Result result_;
-  std::atomic<long long> heartbeat_{0};
+  Heartbeat heartbeat_;
 };
 
 // Resident memory of this process in kilobytes.
