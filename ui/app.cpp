@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 
 namespace ui {
@@ -52,18 +53,21 @@ long peakMemoryKb() {
 }
 
 // With LESSON_LAUNCH_NS set (the launcher's clock in nanoseconds since the epoch), prints how
-// long the program took to paint its window for the first time and its peak memory, then ends.
+// long the program took to show its window for the first time and its peak memory, then ends.
 class StartupProbe : public QObject {
  public:
   explicit StartupProbe(qint64 launchNs) : launchNs_(launchNs) {}
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !reported_) {
+    if (event->type() == QEvent::Expose && !reported_) {
       reported_ = true;
-      const qint64 nowNs = QDateTime::currentDateTimeUtc().toMSecsSinceEpoch() * 1000000LL;
-      std::printf("shown after %.0f ms, peak memory %.1f MB\n", (nowNs - launchNs_) / 1e6,
-                  peakMemoryKb() / 1024.0);
-      std::fflush(stdout);
-      QTimer::singleShot(0, [] { requestEnd(); });
+      // The window is painted as soon as it is exposed, before queued events run.
+      QTimer::singleShot(0, [this] {
+        const qint64 nowNs = QDateTime::currentDateTimeUtc().toMSecsSinceEpoch() * 1000000LL;
+        std::printf("shown after %.0f ms, peak memory %.1f MB\n", (nowNs - launchNs_) / 1e6,
+                    peakMemoryKb() / 1024.0);
+        std::fflush(stdout);
+        requestEnd();
+      });
     }
     return false;
   }
@@ -92,7 +96,8 @@ int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>
   std::unique_ptr<StartupProbe> probe;
   if (qEnvironmentVariableIsSet("LESSON_LAUNCH_NS")) {
     probe = std::make_unique<StartupProbe>(qgetenv("LESSON_LAUNCH_NS").toLongLong());
-    form->clientWidget()->installEventFilter(probe.get());
+    form->window()->winId();
+    form->window()->windowHandle()->installEventFilter(probe.get());
   }
   form->show();
   if (programEnded()) return 0;
