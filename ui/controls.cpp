@@ -25,7 +25,6 @@
 
 namespace ui {
 
-void requestEnd();
 
 namespace {
 
