@@ -110,10 +110,9 @@ void Form1::Command1_Click() {
 void Form1::Command2_Click() {
   Picture1.cls();
   Running = kTrue;
-  // x runs right and y up; a distance that leaves the view no width gets the 5 m view of a
-  // shot not yet computed.
-  const double right = S + 5;
-  Picture1.scale(0, 15, std::isfinite(right) && right != 0 ? right : 5, -5);
+  // x runs right and y up; a distance that is not a positive finite number gets the 5 m view
+  // of a shot not yet computed, rather than a view without width or running leftwards.
+  Picture1.scale(0, 15, S > 0 && std::isfinite(S) ? S + 5 : 5, -5);
   drawAxes();
   drawTarget();
 

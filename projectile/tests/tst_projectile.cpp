@@ -59,6 +59,7 @@ class ProjectileTest : public QObject {
     QTest::newRow("start values") << "18|36|30|1|0.97|попал";
     QTest::newRow("floored, not rounded") << "20|45|40|1|0.75|попал";
     QTest::newRow("above the wall") << "20|45|40|0.5|0.75|перелёт";
+    QTest::newRow("judged before flooring") << "18|36|30|0.97|0.97|перелёт";
     QTest::newRow("short") << "10|36|30|1|-45.64|недолёт";
     QTest::newRow("just short floors away from 0") << "18|36|31.41|1|-0.01|недолёт";
     QTest::newRow("height 0 at a wall 0 high") << "18|36|0|0|0|попал";
@@ -159,6 +160,8 @@ class ProjectileTest : public QObject {
     QTest::addColumn<QString>("typed");  // V0|S
     QTest::newRow("before any computation") << false << 5.0 << false << "18|30";
     QTest::newRow("distance -5 leaves no width") << true << 5.0 << true << "18|-5";
+    QTest::newRow("distance -2 narrows the view") << true << 5.0 << true << "18|-2";
+    QTest::newRow("distance -10 turns the view") << true << 5.0 << true << "18|-10";
     QTest::newRow("infinite distance") << true << 5.0 << false << "18|1e309";
     QTest::newRow("huge distance") << true << 1e200 << false << "18|1e200";
     QTest::newRow("infinite speed") << true << 35.0 << false << "1e309|30";
