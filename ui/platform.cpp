@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTime>
 #include <QTimer>
@@ -41,14 +42,19 @@ class QtPlatform : public Platform {
   }
   QString inputBox(const QString& prompt, const QString& title,
                    const QString& defaultText) override {
-    bool ok = false;
     // A lone carriage return breaks the prompt's line, as the programs' prompts expect.
     const QString shown = QString(prompt)
                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                               .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, shown,
-                                               QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shown);
+    dialog.setTextValue(defaultText);
+    // A long prompt wraps, as the classic input box does, instead of widening the box past
+    // the screen and pushing its buttons out of reach.
+    if (auto* label = dialog.findChild<QLabel*>()) label->setWordWrap(true);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    return ok ? dialog.textValue() : QString();
   }
   Color chooseColor(Color current) override {
     const QColor chosen =
