@@ -1,3 +1,5 @@
+#include <QInputDialog>
+#include <QScreen>
 #include <QtTest>
 #include <algorithm>
 #include <set>
@@ -411,6 +413,28 @@ class VardenTest : public QObject {
     QVERIFY(list.startsWith(QStringLiteral(" 1- 1 1 1 1 1 1 1") + CR));
     QVERIFY(list.endsWith(QStringLiteral(" 22- 1 1 1 1 1 1 1") + CR));
     QCOMPARE(int(lab.w.QuestionNo), 1);  // the test under way starts again
+  }
+
+  // The real input box: the longest question's options wrap inside the screen, so the pupil
+  // sees them whole and reaches the buttons; what is typed comes back.
+  void longestPromptFitsTheScreen() {
+    Varden w;
+    w.show();
+    w.Check1.click();
+    w.Command1.click();
+    QRect box;
+    QTimer::singleShot(0, [&box] {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      box = dialog->frameGeometry();
+      dialog->setTextValue(QStringLiteral("1"));
+      dialog->accept();
+    });
+    w.Command2.click();
+    QVERIFY(!box.isEmpty());
+    QVERIFY2(box.width() <= w.window()->screen()->availableGeometry().width(),
+             qPrintable(QString::number(box.width())));
+    QCOMPARE(w.GivenAnswers[1], QStringLiteral("1"));
   }
 
   void monkey() {
