@@ -423,13 +423,19 @@ class VardenTest : public QObject {
     w.Check1.click();
     w.Command1.click();
     QRect box;
-    QTimer::singleShot(0, [&box] {
-      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      box = dialog->frameGeometry();
-      dialog->setTextValue(QStringLiteral("1"));
-      dialog->accept();
+    // Answers the box as soon as it is up, however long the platform takes to show it.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&box, &answer] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QInputDialog*>(top);
+        if (!dialog || !dialog->isVisible()) continue;
+        box = dialog->frameGeometry();
+        dialog->setTextValue(QStringLiteral("1"));
+        dialog->accept();
+        answer.stop();
+      }
     });
+    answer.start(10);
     w.Command2.click();
     QVERIFY(!box.isEmpty());
     QVERIFY2(box.width() <= w.window()->screen()->availableGeometry().width(),
