@@ -69,6 +69,14 @@ class WaveTest : public QObject {
     QCOMPARE(w.Command2.caption(), QStringLiteral("Волна"));
     QCOMPARE(w.Command3.caption(), QStringLiteral("График u"));
     QCOMPARE(w.Command4.caption(), QStringLiteral("Оба"));
+    // The bars of L, C and the points per pi write their new values and nothing else.
+    w.HScroll1.setValue(2);
+    w.HScroll2.setValue(9);
+    w.HScroll3.setValue(100);
+    QCOMPARE(w.Label11.caption(), QStringLiteral("2"));
+    QCOMPARE(w.Label12.caption(), QStringLiteral("9"));
+    QCOMPARE(w.Label13.caption(), QStringLiteral("100"));
+    QCOMPARE(w.StepsPerPi, 50.0f);
     QCOMPARE(w.Running, qint16(0));
     QCOMPARE(w.Omega, 1.0f);
     QCOMPARE(w.XPos, 3.1415 / 50);
@@ -365,10 +373,31 @@ class WaveTest : public QObject {
     const struct {
       ui::Control* c;
       double left, top;
-    } table[] = {{&w.Command1, W - 2000, H - 900}, {&w.Command5, W - 5100, H - 900},
-                 {&w.VScroll1, W - 500, H - 5000}, {&w.HScroll1, W - 2000, H - 6800},
-                 {&w.Label7, W - 11000, H - 1400}, {&w.Label6, W - 10500, H - 500},
-                 {&w.Label2, W - 1400, H - 3600},  {&w.Picture1, 100, 100}};
+    } table[] = {{&w.Command1, W - 2000, H - 900},
+                 {&w.Command2, W - 2000, H - 1700},
+                 {&w.Command3, W - 2000, H - 2400},
+                 {&w.Command4, W - 2000, H - 3000},
+                 {&w.Command5, W - 5100, H - 900},
+                 {&w.Command6, W - 4000, H - 900},
+                 {&w.VScroll1, W - 500, H - 5000},
+                 {&w.HScroll1, W - 2000, H - 6800},
+                 {&w.HScroll2, W - 2000, H - 5700},
+                 {&w.HScroll3, W - 4000, H - 1400},
+                 {&w.Label13, W - 4400, H - 1400},
+                 {&w.Label14, W - 5100, H - 1400},
+                 {&w.Label10, W - 2200, H - 4700},
+                 {&w.Label9, W - 2200, H - 6100},
+                 {&w.Label12, W - 1900, H - 6100},
+                 {&w.Label8, W - 2200, H - 7200},
+                 {&w.Label11, W - 1700, H - 7200},
+                 {&w.Label7, W - 11000, H - 1400},
+                 {&w.Label1, W - 7700, H - 500},
+                 {&w.Label4, W - 8200, H - 500},
+                 {&w.Label3, W - 10000, H - 500},
+                 {&w.Label5, W - 2300, H - 3600},
+                 {&w.Label2, W - 1400, H - 3600},
+                 {&w.Label6, W - 10500, H - 500},
+                 {&w.Picture1, 100, 100}};
     for (const auto& row : table) {
       QVERIFY2(qAbs(row.c->left() - row.left) < 8, qPrintable(row.c->name()));
       QVERIFY2(qAbs(row.c->top() - row.top) < 8, qPrintable(row.c->name()));
