@@ -111,11 +111,11 @@ class Canvas {
   void setDrawStyle(int style) { drawStyle_ = style; }
   const FontSpec& font() const { return font_; }
   void setFont(const FontSpec& f);
-  void setFontName(const QString& name) { setFont(with(&FontSpec::name, name)); }
-  void setFontSize(double pt) { setFont(with(&FontSpec::size, pt)); }
-  void setFontBold(bool on) { setFont(with(&FontSpec::bold, on)); }
-  void setFontItalic(bool on) { setFont(with(&FontSpec::italic, on)); }
-  void setFontUnderline(bool on) { setFont(with(&FontSpec::underline, on)); }
+  void setFontName(const QString& name) { setFont(font_.with(&FontSpec::name, name)); }
+  void setFontSize(double pt) { setFont(font_.with(&FontSpec::size, pt)); }
+  void setFontBold(bool on) { setFont(font_.with(&FontSpec::bold, on)); }
+  void setFontItalic(bool on) { setFont(font_.with(&FontSpec::italic, on)); }
+  void setFontUnderline(bool on) { setFont(font_.with(&FontSpec::underline, on)); }
 
   // Fills with the background colour; the current point goes to (ScaleLeft, ScaleTop).
   void cls();
@@ -158,12 +158,6 @@ class Canvas {
   static QString printItem(float v) { return Str(v) + QLatin1Char(' '); }
   static QString printItem(int v) { return Str(v) + QLatin1Char(' '); }
 
-  template <typename T>
-  FontSpec with(T FontSpec::*field, T value) const {
-    FontSpec f = font_;
-    f.*field = value;
-    return f;
-  }
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
   QPainter& painter();

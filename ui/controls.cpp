@@ -25,7 +25,6 @@
 
 namespace ui {
 
-
 namespace {
 
 // Turns the mouse events of a widget into Click and DblClick: a click on release inside the
@@ -207,29 +206,19 @@ void Control::setFont(const FontSpec& f) {
   widget_->setFont(toQFont(f));
 }
 void Control::setFontSize(double pt) {
-  FontSpec f = font();
-  f.size = pt;
-  setFont(f);
+  setFont(font().with(&FontSpec::size, pt));
 }
 void Control::setFontName(const QString& name) {
-  FontSpec f = font();
-  f.name = name;
-  setFont(f);
+  setFont(font().with(&FontSpec::name, QString(name)));
 }
 void Control::setFontBold(bool on) {
-  FontSpec f = font();
-  f.bold = on;
-  setFont(f);
+  setFont(font().with(&FontSpec::bold, on));
 }
 void Control::setFontItalic(bool on) {
-  FontSpec f = font();
-  f.italic = on;
-  setFont(f);
+  setFont(font().with(&FontSpec::italic, on));
 }
 void Control::setFontUnderline(bool on) {
-  FontSpec f = font();
-  f.underline = on;
-  setFont(f);
+  setFont(font().with(&FontSpec::underline, on));
 }
 
 void Control::setForeColor(Color c) {
@@ -522,9 +511,6 @@ void OptionButton::click() {
   static_cast<QRadioButton*>(widget())->setChecked(true);
   fireClick();
 }
-void OptionButton::applyColors() {
-  Control::applyColors();
-}
 
 // ---- CheckBox ----
 
@@ -558,9 +544,6 @@ void CheckBox::click() {
   b->setCheckState(b->checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
   fireClick();
 }
-void CheckBox::applyColors() {
-  Control::applyColors();
-}
 
 // ---- Frame ----
 
@@ -581,9 +564,6 @@ void Frame::setCaption(const QString& text) {
 }
 QWidget* Frame::clientWidget() const {
   return widget();
-}
-void Frame::applyColors() {
-  Control::applyColors();
 }
 
 // ---- PictureBox ----
@@ -682,9 +662,6 @@ void PictureBox::setBorderStyle(int style) {
   auto* w = static_cast<QFrame*>(widget());
   w->setFrameStyle(style ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
   resizePixels(w->contentsRect().size());
-}
-void PictureBox::clickAt(QPoint) {
-  click();
 }
 
 // ---- Shape and LineShape ----

@@ -230,9 +230,6 @@ class OptionButton : public Control {
   // Selecting raises Click (and clears the other options of the container); clearing does not.
   void setValue(bool on);
   void click() override;
-
- protected:
-  void applyColors() override;
 };
 
 class CheckBox : public Control {
@@ -245,9 +242,6 @@ class CheckBox : public Control {
   // A change raises Click.
   void setValue(int v);
   void click() override;
-
- protected:
-  void applyColors() override;
 };
 
 class Frame : public Control, public Container {
@@ -257,9 +251,6 @@ class Frame : public Control, public Container {
   void setCaption(const QString& text);
   QWidget* clientWidget() const override;
   Form& form() override { return container().form(); }
-
- protected:
-  void applyColors() override;
 };
 
 // A picture box: a canvas and a container of controls.
@@ -287,8 +278,6 @@ class PictureBox : public Canvas, public Control, public Container {
   void setFontUnderline(bool on);
   // 0 no border, 1 the sunken frame.
   void setBorderStyle(int style);
-  // The pupil clicking the picture at a pixel (its top left corner when not given).
-  void clickAt(QPoint px);
 
  protected:
   void resized() override;

@@ -17,6 +17,13 @@ struct FontSpec {
   bool bold = false;
   bool italic = false;
   bool underline = false;
+  // This font with one property changed.
+  template <typename T>
+  FontSpec with(T FontSpec::*field, T value) const {
+    FontSpec f = *this;
+    f.*field = value;
+    return f;
+  }
   bool operator==(const FontSpec& o) const {
     return name == o.name && size == o.size && bold == o.bold && italic == o.italic &&
            underline == o.underline;
