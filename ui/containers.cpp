@@ -47,6 +47,9 @@ void Frame::setCaption(const QString& text) {
 QWidget* Frame::clientWidget() const {
   return widget();
 }
+QPoint Frame::clickPoint() const {
+  return barePoint(widget()).value_or(widget()->rect().center());
+}
 
 // ---- PictureBox ----
 
@@ -134,6 +137,9 @@ void PictureBox::setFontItalic(bool on) {
 }
 void PictureBox::setFontUnderline(bool on) {
   Canvas::setFontUnderline(on);
+}
+QPoint PictureBox::clickPoint() const {
+  return barePoint(widget()).value_or(widget()->rect().center());
 }
 void PictureBox::resized() {
   // A hidden widget gets its resize event only when shown; the raster and the scale must

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pointer.h"
 #include "qtbridge.h"
 
 namespace ui {
@@ -44,6 +45,47 @@ double Container::unitsPerPixelY() const {
 
 // ---- Control ----
 
+namespace {
+
+const char* const kDecorationProperty = "lessonDecoration";
+
+// Puts a label, shape or line on its container's surface: beneath every other control of the
+// container, above the decorations made before it, so decorations keep their own order.
+void layOnSurface(QWidget* w) {
+  w->setProperty(kDecorationProperty, true);
+  for (QObject* o : w->parentWidget()->children()) {
+    auto* sibling = qobject_cast<QWidget*>(o);
+    if (sibling && sibling != w && !sibling->isWindow() &&
+        !sibling->property(kDecorationProperty).toBool()) {
+      w->stackUnder(sibling);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+namespace detail {
+
+std::optional<QPoint> barePoint(const QWidget* w) {
+  const QPoint centre = w->rect().center();
+  if (!w->childAt(centre)) return centre;
+  constexpr int kStep = 3;
+  std::optional<QPoint> best;
+  int bestDistance = 0;
+  for (int y = 1; y < w->height(); y += kStep)
+    for (int x = 1; x < w->width(); x += kStep) {
+      const int distance = (QPoint(x, y) - centre).manhattanLength();
+      if ((!best || distance < bestDistance) && !w->childAt(x, y)) {
+        best = QPoint(x, y);
+        bestDistance = distance;
+      }
+    }
+  return best;
+}
+
+}  // namespace detail
+
 Control::Control(Container* parent, QString name, ControlKind kind, QWidget* widget, const Rect& r,
                  Color fore, Color back)
     : container_(parent),
@@ -56,6 +98,9 @@ Control::Control(Container* parent, QString name, ControlKind kind, QWidget* wid
   // A click on a disabled control must not fall through to the window (or picture) beneath.
   widget_->setAttribute(Qt::WA_NoMousePropagation);
   setGeometry(r);
+  // A control made while its window shows appears at once, as one made before showing does.
+  if (parent->clientWidget()->isVisible()) widget_->show();
+  if (kind == ControlKind::Label || kind == ControlKind::Decoration) layOnSurface(widget_);
   parent->form().controls_.push_back(this);
 }
 
@@ -165,13 +210,18 @@ void Control::applyColors() {
   widget_->setAutoFillBackground(true);
 }
 
+QPoint Control::clickPoint() const {
+  return widget_->rect().center();
+}
+bool Control::reachable() const {
+  return !widget_->isHidden() && widget_->isVisibleTo(widget_->window());
+}
 void Control::click() {
-  if (widget_->isEnabled()) fireClick();
+  if (reachable()) pointer::click(widget_->window(), pointer::windowPos(widget_, clickPoint()));
 }
 void Control::dblClick() {
-  if (!widget_->isEnabled()) return;
-  click();
-  fireDblClick();
+  if (reachable())
+    pointer::doubleClick(widget_->window(), pointer::windowPos(widget_, clickPoint()));
 }
 
 }  // namespace ui

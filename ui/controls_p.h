@@ -7,11 +7,16 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "controls.h"
 #include "qtbridge.h"
 
 namespace ui::detail {
+
+// The point of `w` nearest its centre that none of its child widgets covers: where the pupil
+// clicks a picture or frame itself rather than a control inside it. None when they cover it all.
+std::optional<QPoint> barePoint(const QWidget* w);
 
 // Turns the mouse events of a widget into Click and DblClick: a click on release inside the
 // widget, a double click on the second press; the release that ends a double click is not a
@@ -23,6 +28,13 @@ class ClickFilter : public QObject {
       : QObject(parent), click_(std::move(click)), dbl_(std::move(dblClick)), consume_(consume) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
+    // A disabled control takes no click, though its filters still see the mouse.
+    if (auto* w = qobject_cast<QWidget*>(watched); w && !w->isEnabled())
+      return event->type() == QEvent::MouseButtonPress ||
+                     event->type() == QEvent::MouseButtonRelease ||
+                     event->type() == QEvent::MouseButtonDblClick
+                 ? consume_
+                 : false;
     switch (event->type()) {
       case QEvent::MouseButtonPress:
         return consume_;

@@ -63,6 +63,9 @@ Shape::Shape(Container* parent, QString name, const Rect& r, Color border)
 }
 void Shape::setBorderColor(Color c) {
   setForeColor(c);
+}
+// A decoration paints only its own figure: no background of its own around it.
+void Shape::applyColors() {
   widget()->update();
 }
 
@@ -83,6 +86,10 @@ LineShape::LineShape(Container* parent, QString name, double x1, double y1, doub
                    std::fabs(x2 - x1) + 30 * width, std::fabs(y2 - y1) + 30 * width},
               color, kSysButtonFace) {
   setAccessibleName(this->name());
+}
+
+void LineShape::applyColors() {
+  widget()->update();
 }
 
 }  // namespace ui

@@ -20,7 +20,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "pointer.h"
 #include "qtbridge.h"
 
 namespace ui {
@@ -192,11 +194,12 @@ void Form::setFont(const FontSpec& f) {
 }
 
 void Form::click() {
-  fire([this] { Form_Click(); });
+  if (const auto at = barePoint(client_))
+    pointer::click(window_.get(), pointer::windowPos(client_, *at));
 }
 void Form::dblClick() {
-  click();
-  fire([this] { Form_DblClick(); });
+  if (const auto at = barePoint(client_))
+    pointer::doubleClick(window_.get(), pointer::windowPos(client_, *at));
 }
 
 QMenuBar* Form::menuBar() {

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pointer.h"
 #include "qtbridge.h"
 
 namespace ui {
@@ -59,6 +60,25 @@ void Label::setBorderStyle(int style) {
 void Label::setTransparent(bool on) {
   widget()->setAttribute(Qt::WA_TranslucentBackground, on);
   widget()->setAutoFillBackground(!on);
+}
+QPoint Label::clickPoint() const {
+  QWidget* w = widget();
+  const QPoint centre = w->rect().center();
+  const auto shows = [w](QPoint p) {
+    return pointer::widgetAt(w->window(), pointer::windowPos(w, p)) == w;
+  };
+  if (shows(centre)) return centre;
+  std::optional<QPoint> best;
+  int bestDistance = 0;
+  for (int y = 0; y < w->height(); y += 2)
+    for (int x = 0; x < w->width(); x += 2) {
+      const int distance = (QPoint(x, y) - centre).manhattanLength();
+      if ((!best || distance < bestDistance) && shows(QPoint(x, y))) {
+        best = QPoint(x, y);
+        bestDistance = distance;
+      }
+    }
+  return best.value_or(centre);
 }
 void Label::applyColors() {
   const bool transparent = widget()->testAttribute(Qt::WA_TranslucentBackground);

@@ -34,7 +34,16 @@ OptionButton::OptionButton(Container* parent, QString name, const QString& capti
               new QRadioButton(caption, parent->clientWidget()), r, kSysButtonText,
               kSysButtonFace) {
   auto* b = static_cast<QRadioButton*>(widget());
-  QObject::connect(b, &QRadioButton::clicked, b, [this] { fireClick(); });
+  // Selected by the mouse, the keys, a screen reader or the code: Click once. A click on the
+  // option already selected is a Click too, though nothing changes.
+  QObject::connect(b, &QRadioButton::toggled, b, [this](bool on) {
+    if (on) fireClick();
+  });
+  QObject::connect(b, &QRadioButton::pressed, b, [this, b] { checkedAtPress_ = b->isChecked(); });
+  QObject::connect(b, &QRadioButton::clicked, b, [this, b] {
+    if (checkedAtPress_ && b->isChecked()) fireClick();
+    checkedAtPress_ = false;
+  });
   setCaption(caption);
   applyColors();
 }
@@ -53,17 +62,18 @@ void OptionButton::setValue(bool on) {
   if (on == b->isChecked()) return;
   if (on) {
     b->setChecked(true);
-    fireClick();
   } else {
     b->setAutoExclusive(false);
     b->setChecked(false);
     b->setAutoExclusive(true);
   }
 }
-void OptionButton::click() {
-  if (!widget()->isEnabled()) return;
-  static_cast<QRadioButton*>(widget())->setChecked(true);
-  fireClick();
+QPoint OptionButton::clickPoint() const {
+  auto* b = static_cast<QRadioButton*>(widget());
+  QStyleOptionButton opt;
+  opt.initFrom(b);
+  opt.text = b->text();
+  return b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, b).center();
 }
 
 // ---- CheckBox ----
@@ -72,7 +82,8 @@ CheckBox::CheckBox(Container* parent, QString name, const QString& caption, cons
     : Control(parent, std::move(name), ControlKind::Check,
               new QCheckBox(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
   auto* b = static_cast<QCheckBox*>(widget());
-  QObject::connect(b, &QCheckBox::clicked, b, [this] { fireClick(); });
+  // Every change of the tick, by the mouse, the keys, a screen reader or the code: Click once.
+  QObject::connect(b, &QCheckBox::toggled, b, [this] { fireClick(); });
   setCaption(caption);
   applyColors();
 }
@@ -90,13 +101,13 @@ void CheckBox::setValue(int v) {
   const int next = v ? 1 : 0;
   if (next == value()) return;
   static_cast<QCheckBox*>(widget())->setCheckState(next ? Qt::Checked : Qt::Unchecked);
-  fireClick();
 }
-void CheckBox::click() {
-  if (!widget()->isEnabled()) return;
+QPoint CheckBox::clickPoint() const {
   auto* b = static_cast<QCheckBox*>(widget());
-  b->setCheckState(b->checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
-  fireClick();
+  QStyleOptionButton opt;
+  opt.initFrom(b);
+  opt.text = b->text();
+  return b->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, b).center();
 }
 
 }  // namespace ui

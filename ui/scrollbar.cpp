@@ -15,12 +15,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QStylePainter>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
+#include "pointer.h"
 #include "qtbridge.h"
 
 namespace ui {
@@ -29,31 +31,63 @@ using namespace detail;
 
 // ---- ScrollBar ----
 
+namespace {
+
+// The widget of a scroll bar, telling where the style puts its arrows, track and thumb.
+class BarWidget : public QScrollBar {
+ public:
+  using QScrollBar::QScrollBar;
+  QRect part(QStyle::SubControl sc) const {
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
+  }
+};
+
+}  // namespace
+
 ScrollBar::ScrollBar(Container* parent, QString name, Orientation o, int min, int max, int value,
                      const Rect& r)
     : Control(
           parent, std::move(name),
           o == Horizontal ? ControlKind::HScrollBar : ControlKind::VScrollBar,
-          new QScrollBar(o == Horizontal ? Qt::Horizontal : Qt::Vertical, parent->clientWidget()),
-          r, kSysButtonText, kSysButtonFace),
+          new BarWidget(o == Horizontal ? Qt::Horizontal : Qt::Vertical, parent->clientWidget()), r,
+          kSysButtonText, kSysButtonFace),
       min_(min),
-      max_(max) {
+      max_(max),
+      lastValue_(value) {
   auto* bar = static_cast<QScrollBar*>(widget());
   // The value changes when the thumb is let go; while it is dragged only Scroll is raised.
   bar->setTracking(false);
+  // The keys move a bar the pupil has tabbed to or clicked, as every other control.
+  bar->setFocusPolicy(Qt::StrongFocus);
+  // Left and up are the ends where the widget's count starts: the left, up and wheel-up keys
+  // move there. (A Qt scroll bar takes its vertical wheel and keys inverted, and without this
+  // its left and right keys too.)
+  bar->setInvertedControls(o == Vertical);
   bar->setSingleStep(1);
   bar->setPageStep(1);
   applyRange();
-  bar->setValue(value);
-  QObject::connect(bar, &QScrollBar::valueChanged, bar, [this] { fire(onChange); });
+  QObject::connect(bar, &QScrollBar::valueChanged, bar, [this](int q) {
+    if (fromBar(q) == lastValue_) return;
+    lastValue_ = fromBar(q);
+    fire(onChange);
+  });
   QObject::connect(bar, &QScrollBar::sliderMoved, bar, [this] { fire(onScroll); });
 }
 void ScrollBar::applyRange() {
   auto* bar = static_cast<QScrollBar*>(widget());
-  const bool inverted = min_ > max_;
-  bar->setInvertedAppearance(inverted);
-  bar->setInvertedControls(inverted);
-  bar->setRange(std::min(min_, max_), std::max(min_, max_));
+  const int lo = std::min(min_, max_), hi = std::max(min_, max_);
+  const int v = std::clamp(lastValue_, lo, hi);
+  {
+    const QSignalBlocker quiet(bar);
+    bar->setRange(std::min(toBar(min_), toBar(max_)), std::max(toBar(min_), toBar(max_)));
+    bar->setValue(toBar(v));
+  }
+  if (v != lastValue_) {
+    lastValue_ = v;
+    fire(onChange);
+  }
 }
 void ScrollBar::setMin(int v) {
   min_ = v;
@@ -65,10 +99,10 @@ void ScrollBar::setMax(int v) {
 }
 int ScrollBar::value() const {
   auto* bar = static_cast<QScrollBar*>(widget());
-  return bar->isSliderDown() ? bar->sliderPosition() : bar->value();
+  return fromBar(bar->isSliderDown() ? bar->sliderPosition() : bar->value());
 }
 void ScrollBar::setValue(int v) {
-  static_cast<QScrollBar*>(widget())->setValue(v);
+  static_cast<QScrollBar*>(widget())->setValue(toBar(v));
 }
 void ScrollBar::setSmallChange(int v) {
   static_cast<QScrollBar*>(widget())->setSingleStep(v);
@@ -77,17 +111,37 @@ void ScrollBar::setLargeChange(int v) {
   static_cast<QScrollBar*>(widget())->setPageStep(v);
 }
 void ScrollBar::drag(int to) {
-  auto* bar = static_cast<QScrollBar*>(widget());
-  if (!bar->isEnabled()) return;
-  bar->setSliderDown(true);
-  bar->setSliderPosition(std::clamp(to, bar->minimum(), bar->maximum()));
-  bar->setSliderDown(false);
+  if (!reachable()) return;
+  auto* bar = static_cast<BarWidget*>(widget());
+  const int target = std::clamp(toBar(to), bar->minimum(), bar->maximum());
+  const QRect groove = bar->part(QStyle::SC_ScrollBarGroove);
+  const QRect thumb = bar->part(QStyle::SC_ScrollBarSlider);
+  const bool horizontal = bar->orientation() == Qt::Horizontal;
+  // Take the thumb by its middle and move it until its leading edge stands where the target
+  // value lies along the groove.
+  const QPoint grip = thumb.center();
+  const int span = horizontal ? groove.width() - thumb.width() : groove.height() - thumb.height();
+  const int offset =
+      QStyle::sliderPositionFromValue(bar->minimum(), bar->maximum(), target, std::max(0, span));
+  const QPoint to2 = horizontal
+                         ? QPoint(groove.left() + offset + (grip.x() - thumb.left()), grip.y())
+                         : QPoint(grip.x(), groove.top() + offset + (grip.y() - thumb.top()));
+  pointer::Hand hand(bar->window());
+  if (hand.press(pointer::windowPos(bar, grip)) != bar) {
+    hand.release(pointer::windowPos(bar, grip));
+    return;
+  }
+  hand.moveTo(pointer::windowPos(bar, to2));
+  // A bar with more values than pixels: the hand settles on the exact value within its pixel.
+  if (bar->isSliderDown() && bar->sliderPosition() != target) bar->setSliderPosition(target);
+  hand.release(pointer::windowPos(bar, to2));
 }
 void ScrollBar::step(int direction) {
-  auto* bar = static_cast<QScrollBar*>(widget());
-  if (!bar->isEnabled()) return;
-  const int towardsMax = max_ >= min_ ? direction : -direction;
-  setValue(std::clamp(value() + towardsMax * bar->singleStep(), bar->minimum(), bar->maximum()));
+  if (!reachable()) return;
+  auto* bar = static_cast<BarWidget*>(widget());
+  const QRect arrow =
+      bar->part(direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+  pointer::click(bar->window(), pointer::windowPos(bar, arrow.center()));
 }
 
 }  // namespace ui

@@ -1,3 +1,4 @@
+#include <QAccessibleActionInterface>
 #include <QInputDialog>
 #include <QScreen>
 #include <QtTest>
@@ -7,6 +8,7 @@
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 #include "varden.h"
 
 using ui::DrawRecord;
@@ -272,6 +274,23 @@ class VardenTest : public QObject {
     QCOMPARE(w.Text4.text(), ui::Str(w.lab().E1) + QStringLiteral(" мкН/Кл"));
     QCOMPARE(w.Text6.text() + w.Text7.text() + w.Text8.text() + w.Text10.text() + w.Text11.text(),
              QStringLiteral("q1E1"));
+  }
+
+  void aScreenReaderSwitchesBetweenForcesAndFields() {
+    Lab lab;
+    Varden& w = lab.w;
+    lab.startLog();
+    QVERIFY(ui::testkit::accessibleAction(w.Option1, QAccessibleActionInterface::toggleAction()));
+    QCOMPARE(lab.drawn(DrawRecord::Circle, kForceShade).size(), size_t(2));
+    lab.startLog();
+    QVERIFY(ui::testkit::accessibleAction(w.Option2, QAccessibleActionInterface::toggleAction()));
+    QCOMPARE(lab.drawn(DrawRecord::Circle, ui::kBlack).size(), size_t(2));
+    QVERIFY(w.Option2.value() && !w.Option1.value());
+  }
+
+  void noLabelOrLineLiesOverAControl() {
+    Lab lab;
+    QCOMPARE(ui::testkit::controlsUnderDecorations(lab.w), QStringList());
   }
 
   void minusColourFollowsTheMode() {

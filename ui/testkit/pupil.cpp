@@ -7,6 +7,7 @@
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 #include <QtTest>
+#include <algorithm>
 
 namespace ui::testkit {
 
@@ -79,7 +80,7 @@ void dragThumbBy(const ScrollBar& s, int pixels) {
 
 void pressKey(const Control& c, Qt::Key key, Qt::KeyboardModifiers mods) {
   c.widget()->setFocus(Qt::OtherFocusReason);
-  QWidget* focused = QApplication::focusWidget();
+  QWidget* focused = c.widget()->window()->focusWidget();
   QTest::keyClick(focused ? focused : c.widget(), key, mods);
 }
 
@@ -90,6 +91,35 @@ void turnWheel(const Control& c, int notches) {
                     QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                     false);
   QApplication::sendEvent(w, &event);
+}
+
+QStringList controlsUnderDecorations(const Form& form) {
+  QStringList found;
+  std::vector<const QWidget*> decorations;
+  for (const Control* c : form.controls())
+    if (c->kind() == ControlKind::Label || c->kind() == ControlKind::Decoration)
+      decorations.push_back(c->widget());
+  const auto isDecoration = [&](const QWidget* w) {
+    for (; w; w = w->parentWidget())
+      if (std::find(decorations.begin(), decorations.end(), w) != decorations.end()) return true;
+    return false;
+  };
+  for (const Control* c : form.controls()) {
+    const QWidget* w = c->widget();
+    if (c->kind() == ControlKind::Label || c->kind() == ControlKind::Decoration ||
+        !w->isVisibleTo(w->window()))
+      continue;
+    for (int y = 0; y < w->height(); y += 2)
+      for (int x = 0; x < w->width(); x += 2) {
+        const QPoint at = windowPoint(*c, QPoint(x, y));
+        if (isDecoration(widgetAt(form, at))) {
+          found << QStringLiteral("%1 at %2,%3").arg(c->name()).arg(x).arg(y);
+          x = w->width();
+          y = w->height();
+        }
+      }
+  }
+  return found;
 }
 
 bool accessibleAction(const Control& c, const QString& action) {

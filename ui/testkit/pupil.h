@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
 #include <QStyle>
 
 #include "ui/controls.h"
@@ -39,5 +40,9 @@ void turnWheel(const Control& c, int notches);
 // Performs a screen reader's action (QAccessibleActionInterface::toggleAction(),
 // pressAction(), ...) on the control; false when the control does not offer it.
 bool accessibleAction(const Control& c, const QString& action);
+
+// "Control at x,y" for every visible spot of a button, bar, box or picture of the window where
+// a click would land on a label, shape or line instead: decorations must lie beneath.
+QStringList controlsUnderDecorations(const Form& form);
 
 }  // namespace ui::testkit
