@@ -82,7 +82,7 @@ class OscillationsTest : public QObject {
     w.show();
     QCOMPARE(w.Amplitude, atLoad);  // drawn before any seeding from the clock
     QVERIFY(w.Amplitude >= 10 && w.Amplitude <= 189 && w.Amplitude == std::floor(w.Amplitude));
-    QCOMPARE(w.Label3.caption(), CStr(w.Amplitude));
+    QCOMPARE(w.Label3.caption(), QString::number(int(w.Amplitude)));  // a whole number
     QCOMPARE(w.Label11.caption() + w.Label12.caption() + w.Label13.caption(),
              QStringLiteral(" .5 .005 5"));
     QCOMPARE(w.Label1.caption() + "|" + w.Label2.caption(), QStringLiteral("2.7|0.04"));
@@ -227,7 +227,7 @@ class OscillationsTest : public QObject {
     w.HScroll4.setValue(R);
     w.Picture1.setLogging(true);
     runFrames(fake, w, w.Command7, 1);
-    QCOMPARE(w.Label7.caption(), "w0 = " + w0 + "      R = " + Str(R));
+    QCOMPARE(w.Label7.caption(), "w0 = " + w0 + "      R = " + QStringLiteral(" %1").arg(R));
     const std::vector<QPointF> curve = pointsIn(w.Picture1, kRed);
     QCOMPARE(curve.size(), size_t(499));  // w = 1, 1.5, ..., 250
     const QPointF top = *std::min_element(curve.begin(), curve.end(),

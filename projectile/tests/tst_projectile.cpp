@@ -130,9 +130,12 @@ class ProjectileTest : public QObject {
     const auto erased = drawn(w, DrawRecord::Circle, ui::kWhite);
     QCOMPARE(balls.size(), size_t(3));
     QCOMPARE(erased.size(), size_t(3));
-    const projectile::Shot shot{18, 36, 30, 1};
+    // The shot at V0 = 18 m/s, 36 degrees, with pi as 3.14 and g as 9.81: x = V0 cos(a) t,
+    // y = V0 sin(a) t - g t^2 / 2, t stepping by 0.01 s.
+    const double a = 36 * double(3.14f) / 180, g = double(9.81f);
     for (int k = 0; k < 3; ++k) {
-      QCOMPARE(balls[k].p1, QPointF(shot.xAt(0.01 * (k + 1)), shot.yAt(0.01 * (k + 1))));
+      const double t = 0.01 * (k + 1);
+      QCOMPARE(balls[k].p1, QPointF(18 * std::cos(a) * t, 18 * std::sin(a) * t - g * t * t / 2));
       QCOMPARE(balls[k].radius, 0.2);
       QCOMPARE(balls[k].fillColor, ui::kRed);
       QCOMPARE(erased[k].p1, balls[k].p1);
