@@ -68,15 +68,20 @@ void layOnSurface(QWidget* w) {
 namespace detail {
 
 std::optional<QPoint> barePoint(const QWidget* w) {
+  // The pupil sees only what lies inside the window.
+  const QRect shown = w->window()->rect();
+  const auto bare = [w, shown](QPoint p) {
+    return !w->childAt(p) && shown.contains(w->mapTo(w->window(), p));
+  };
   const QPoint centre = w->rect().center();
-  if (!w->childAt(centre)) return centre;
+  if (bare(centre)) return centre;
   constexpr int kStep = 3;
   std::optional<QPoint> best;
   int bestDistance = 0;
-  for (int y = 1; y < w->height(); y += kStep)
-    for (int x = 1; x < w->width(); x += kStep) {
+  for (int y = 0; y < w->height(); y += kStep)
+    for (int x = 0; x < w->width(); x += kStep) {
       const int distance = (QPoint(x, y) - centre).manhattanLength();
-      if ((!best || distance < bestDistance) && !w->childAt(x, y)) {
+      if ((!best || distance < bestDistance) && bare(QPoint(x, y))) {
         best = QPoint(x, y);
         bestDistance = distance;
       }
