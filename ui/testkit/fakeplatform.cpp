@@ -28,7 +28,9 @@ void FakePlatform::advance(double seconds) {
 }
 
 void FakePlatform::processEvents() {
-  QCoreApplication::sendPostedEvents();
+  // Posted events and the window system's own (expose, activation), but never a timer.
+  QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers |
+                                  QEventLoop::ExcludeSocketNotifiers);
 }
 
 void FakePlatform::waitForEvents(int ms) {

@@ -50,6 +50,18 @@ class InputForm : public Form {
   LineShape Rule{this, "Rule", 2600, 1500, 4400, 1500, RGB(0, 0, 255)};
 };
 
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(int* n) : n_(n) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++*n_;
+    return false;
+  }
+
+ private:
+  int* n_;
+};
+
 QRect part(const ScrollBar& s, QStyle::SubControl p) {
   return scrollBarPart(s, p);
 }
@@ -273,6 +285,18 @@ class InputTest : public QObject {
     pause(0.02);
     QCOMPARE(posted, 2);
     QCOMPARE(timed, 0);
+    // A window shown is exposed and painted at the next pause, its repaints at the ones after.
+    InputForm f;
+    f.show();
+    int paints = 0;
+    PaintCounter counter(&paints);
+    f.Stop.widget()->installEventFilter(&counter);
+    pause(0.01);
+    QVERIFY(paints > 0);
+    paints = 0;
+    f.Stop.widget()->update();
+    pause(0.01);
+    QVERIFY(paints > 0);
   }
 };
 
