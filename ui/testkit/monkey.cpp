@@ -4,11 +4,8 @@
 #include <time.h>
 #include <unistd.h>
 #include <QAccessibleActionInterface>
-#include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QWidget>
-#include <QtTest>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -38,22 +35,6 @@ long long nowMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
              std::chrono::steady_clock::now().time_since_epoch())
       .count();
-}
-
-// Types as the pupil does: the box takes the focus, all its text is selected and the keys
-// replace it.
-void typeInto(const Control& box, const QString& text) {
-  pressKey(box, Qt::Key_A, Qt::ControlModifier);
-  QWidget* focused = box.widget()->window()->focusWidget();
-  QWidget* target = focused ? focused : box.widget();
-  if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
-  // Key by key with the character as the key's text: QTest's own typing takes Latin-1 only.
-  for (const QChar ch : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(target, &release);
-  }
 }
 
 bool resizable(const Form& f) {
@@ -142,7 +123,7 @@ void Monkey::actOn(Control& c) {
       if (chance(0.6)) {
         const QString text = junk();
         result_.lastAction += QStringLiteral(" type \"%1\"").arg(text);
-        typeInto(c, text);
+        typeText(c, text);
       } else {
         result_.lastAction += QStringLiteral(" click");
         c.click();

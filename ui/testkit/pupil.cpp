@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
@@ -82,6 +83,20 @@ void pressKey(const Control& c, Qt::Key key, Qt::KeyboardModifiers mods) {
   c.widget()->setFocus(Qt::OtherFocusReason);
   QWidget* focused = c.widget()->window()->focusWidget();
   QTest::keyClick(focused ? focused : c.widget(), key, mods);
+}
+
+void typeText(const Control& box, const QString& text) {
+  pressKey(box, Qt::Key_A, Qt::ControlModifier);
+  QWidget* focused = box.widget()->window()->focusWidget();
+  QWidget* target = focused ? focused : box.widget();
+  if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
+  // Key by key with the character as the key's text: QTest's own typing takes Latin-1 only.
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &release);
+  }
 }
 
 void turnWheel(const Control& c, int notches) {

@@ -35,6 +35,9 @@ void dragThumbBy(const ScrollBar& s, int pixels);
 
 // Gives the control the keyboard focus and presses `key` there.
 void pressKey(const Control& c, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Types into a text box as the pupil does: the box takes the focus, Ctrl+A selects its text and
+// the keys replace it one by one (Change after each); an empty text deletes it.
+void typeText(const Control& box, const QString& text);
 // Turns the mouse wheel over the control: positive notches away from the pupil (up).
 void turnWheel(const Control& c, int notches);
 // Performs a screen reader's action (QAccessibleActionInterface::toggleAction(),

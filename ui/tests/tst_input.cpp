@@ -255,6 +255,23 @@ class InputTest : public QObject {
     QCOMPARE(f.Check1.value(), 0);
   }
 
+  void typingReplacesTheTextKeyByKey() {
+    FakePlatform fake;
+    InputForm f;
+    f.show();
+    f.Text1.setText(QStringLiteral("18"));
+    QStringList changes;
+    f.Text1.onChange = [&] { changes << f.Text1.text(); };
+    typeText(f.Text1, QStringLiteral("ы 7"));
+    QCOMPARE(f.Text1.text(), QStringLiteral("ы 7"));
+    QCOMPARE(changes, (QStringList{"ы", "ы ", "ы 7"}));
+    typeText(f.Text1, QString());
+    QVERIFY(f.Text1.text().isEmpty());
+    f.Text1.setLocked(true);
+    typeText(f.Text1, QStringLiteral("5"));
+    QVERIFY(f.Text1.text().isEmpty());
+  }
+
   void aPauseOfNoLengthStillLetsPendingEventsRun() {
     int ran = 0;
     QMetaObject::invokeMethod(
