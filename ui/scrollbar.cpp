@@ -61,9 +61,9 @@ ScrollBar::ScrollBar(Container* parent, QString name, Orientation o, int min, in
   bar->setTracking(false);
   // The keys move a bar the pupil has tabbed to or clicked, as every other control.
   bar->setFocusPolicy(Qt::StrongFocus);
-  // Left and up are the ends where the widget's count starts: the left, up and wheel-up keys
-  // move there. (A Qt scroll bar takes its vertical wheel and keys inverted, and without this
-  // its left and right keys too.)
+  // The up and left keys move towards the top or left end, where the widget's count starts.
+  // Qt gets that for a vertical bar by inverting its controls; inverted, a horizontal bar would
+  // turn its left and right keys round.
   bar->setInvertedControls(o == Vertical);
   bar->setSingleStep(1);
   bar->setPageStep(1);
@@ -123,18 +123,18 @@ void ScrollBar::drag(int to) {
   const int span = horizontal ? groove.width() - thumb.width() : groove.height() - thumb.height();
   const int offset =
       QStyle::sliderPositionFromValue(bar->minimum(), bar->maximum(), target, std::max(0, span));
-  const QPoint to2 = horizontal
-                         ? QPoint(groove.left() + offset + (grip.x() - thumb.left()), grip.y())
-                         : QPoint(grip.x(), groove.top() + offset + (grip.y() - thumb.top()));
+  const QPoint dropAt = horizontal
+                            ? QPoint(groove.left() + offset + (grip.x() - thumb.left()), grip.y())
+                            : QPoint(grip.x(), groove.top() + offset + (grip.y() - thumb.top()));
   pointer::Hand hand(bar->window());
   if (hand.press(pointer::windowPos(bar, grip)) != bar) {
     hand.release(pointer::windowPos(bar, grip));
     return;
   }
-  hand.moveTo(pointer::windowPos(bar, to2));
+  hand.moveTo(pointer::windowPos(bar, dropAt));
   // A bar with more values than pixels: the hand settles on the exact value within its pixel.
   if (bar->isSliderDown() && bar->sliderPosition() != target) bar->setSliderPosition(target);
-  hand.release(pointer::windowPos(bar, to2));
+  hand.release(pointer::windowPos(bar, dropAt));
 }
 void ScrollBar::step(int direction) {
   if (!reachable()) return;
