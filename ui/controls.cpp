@@ -813,6 +813,7 @@ void Menu::click() {
 class FormWindow : public QWidget {
  public:
   explicit FormWindow(Form* form) : form_(form) {}
+  Form* form() const { return form_; }
 
  protected:
   void resizeEvent(QResizeEvent* e) override {
@@ -865,6 +866,11 @@ Form::Form(const QString& caption, double clientWidth, double clientHeight)
 }
 
 Form::~Form() = default;
+
+Form* Form::ofWindow(const QWidget* window) {
+  const auto* w = dynamic_cast<const FormWindow*>(window);
+  return w ? w->form() : nullptr;
+}
 
 QWidget* Form::clientWidget() const {
   return client_;
