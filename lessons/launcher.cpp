@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kIconSize = 48;  // px
+constexpr int kRowsInView = 9;
 
 QString quoted(const QString& name) {
   return QStringLiteral("«%1»").arg(name);
@@ -47,8 +48,11 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
     list_->addItem(item);
   }
   list_->setCurrentRow(0);
-  list_->setMinimumWidth(list_->sizeHintForColumn(0) + 40);
-  list_->setMinimumHeight(std::min(list_->sizeHintForRow(0) * int(programs_.size()) + 12, 600));
+  // All programs in view at once, up to a screenful; more scroll.
+  const int rows = std::min(int(programs_.size()), kRowsInView);
+  list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
+  list_->setMinimumHeight(rows * (list_->sizeHintForRow(0) + 2 * list_->spacing()) +
+                          2 * list_->frameWidth());
 
   startButton_->setDefault(true);
   startButton_->setAccessibleDescription(QStringLiteral("Запускает выбранную программу"));
