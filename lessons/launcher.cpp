@@ -6,14 +6,49 @@
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kIconSize = 48;  // px
 constexpr int kRowsInView = 9;
+
+// Draws an entry as its icon beside the program's name in bold over what it shows.
+class EntryDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QStringList lines = index.data().toString().split(QLatin1Char('\n'));
+    opt.text.clear();
+    QStyle* style = opt.widget->style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+
+    QFont bold = opt.font;
+    bold.setBold(true);  // the name, no wider than the description below it
+    QFont plain = opt.font;
+    plain.setBold(false);
+    const int nameHeight = QFontMetrics(bold).height();
+    const int textHeight = nameHeight + QFontMetrics(plain).height();
+    QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget);
+    text.adjust(4, (text.height() - textHeight) / 2, 0, 0);
+    painter->save();
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text));
+    painter->setFont(bold);
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignTop, lines.value(0));
+    painter->setFont(plain);
+    painter->drawText(text.translated(0, nameHeight), Qt::AlignLeft | Qt::AlignTop, lines.value(1));
+    painter->restore();
+  }
+};
 
 QString quoted(const QString& name) {
   return QStringLiteral("«%1»").arg(name);
@@ -40,6 +75,7 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
 
   list_->setIconSize(QSize(kIconSize, kIconSize));
   list_->setSpacing(2);
+  list_->setItemDelegate(new EntryDelegate(list_));
   list_->setAccessibleName(QStringLiteral("Программы"));
   for (const Program& p : programs_) {
     auto* item = new QListWidgetItem(QIcon(p.icon), p.name + QLatin1Char('\n') + p.description);

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kProgressEvery = 100;  // events between progress lines
+constexpr int kMaxFaults = 20;       // a run that keeps failing stops here
 
 long peakResidentKb() {
   QFile status(QStringLiteral("/proc/self/status"));
@@ -32,7 +33,7 @@ void say(const QString& line) {
 
 // Every window the program has built, the main one first; a "Стоп" button stops a loop that
 // runs too long, as the pupil would.
-void addWindows(ui::testkit::Monkey& monkey, ui::Form& main) {
+void addWindows(ui::testkit::Monkey& monkey, ui::Form& main, bool tell) {
   std::vector<ui::Form*> forms{&main};
   for (QWidget* w : QApplication::topLevelWidgets())
     if (ui::Form* f = ui::Form::ofWindow(w); f && f != &main) forms.push_back(f);
@@ -45,7 +46,8 @@ void addWindows(ui::testkit::Monkey& monkey, ui::Form& main) {
           static_cast<ui::CommandButton*>(c)->caption().contains(QStringLiteral("Стоп")))
         monkey.addStopControl(*c);
   }
-  say(QStringLiteral("windows %1: %2").arg(forms.size()).arg(names.join(QStringLiteral(", "))));
+  if (tell)
+    say(QStringLiteral("windows %1: %2").arg(forms.size()).arg(names.join(QStringLiteral(", "))));
 }
 
 int runMonkey(const std::function<std::unique_ptr<ui::Form>()>& make) {
@@ -60,12 +62,12 @@ int runMonkey(const std::function<std::unique_ptr<ui::Form>()>& make) {
 
   int done = 0, faults = 0, rebuilt = 0;
   long halfwayKb = 0;
-  while (done < events) {
+  while (done < events && faults < kMaxFaults) {
     ui::testkit::FakePlatform fake;
     std::unique_ptr<ui::Form> form = make();
     form->show();
     ui::testkit::Monkey monkey(fake, seed + uint(rebuilt));
-    addWindows(monkey, *form);
+    addWindows(monkey, *form, rebuilt == 0);
     while (done < events) {
       if (halfwayKb == 0 && done >= events / 2) halfwayKb = ui::testkit::residentKb();
       const int chunk = std::min(kProgressEvery - done % kProgressEvery, events - done);
