@@ -696,14 +696,21 @@ class PlotterTest : public QObject {
   void screenshots() {
     FakePlatform fake;
     auto w = openWindow();
-    fake.setTime(36010);
-    click(w->Command14);
+    do {
+      fake.advance(1);
+      click(w->Command14);
+    } while (w->ParamB != -2);
     ui::testkit::saveScreenshot(*w, QStringLiteral("plotter.png"));
     click(w->Option1);
-    animate(fake, *w, w->Command1, 120, [&](int n) {
-      if (n == 119) ui::testkit::saveScreenshot(*w, QStringLiteral("plotter-radar.png"));
+    bool echoed = false;
+    animate(fake, *w, w->Command1, 360, [&](int) {
+      echoed = echoed || w->Counter == w->TargetAngle;
+      if (echoed && w->Counter == w->TargetAngle + 40) {
+        ui::testkit::saveScreenshot(*w, QStringLiteral("plotter-radar.png"));
+        click(w->Command8);
+      }
     });
-    QVERIFY(fake.errors.isEmpty());
+    QVERIFY(echoed && fake.errors.isEmpty());
   }
 
   void monkey() {
