@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cmath>
 #include <functional>
+#include <set>
 
 #include "form1.h"
 #include "ui/app.h"
@@ -650,6 +651,36 @@ class PlotterTest : public QObject {
     QVERIFY(skipped > 0);
     QVERIFY(fake.errors.isEmpty() && !fake.ended);
     QCOMPARE(w->Running, qint16(0));
+  }
+
+  // The parabola started inside the radar at an echo can leave c at zero; a static preset
+  // that keeps c stops both, and the radar's last echo would lie infinitely far: it is left out.
+  void radarEchoAfterAZeroDistance() {
+    FakePlatform fake;
+    auto w = openWindow();
+    w->Picture1.setLogging(true);
+    std::set<double> distances;
+    for (int tries = 0; tries < 200 && !distances.count(0); ++tries) {
+      bool parabola = false;
+      double c = -1;
+      fake.onPause = [&](int) {
+        if (parabola) {
+          c = w->ParamC;
+          w->Picture1.clearLog();
+          click(w->Command10);
+        } else if (w->Counter == w->TargetAngle) {
+          parabola = true;
+          click(w->Command15);
+        }
+      };
+      click(w->Command1);
+      fake.onPause = nullptr;
+      const auto echoes = records(w->Picture1, DrawRecord::Circle, ui::kRed);
+      QCOMPARE(echoes.size(), size_t(c == 0 ? 0 : 1));
+      distances.insert(c);
+    }
+    QVERIFY(distances.count(0) && distances.size() > 1);
+    QVERIFY(fake.errors.isEmpty() && !fake.ended);
   }
 
   // The inner loop leaves Counter where the outer one's tables end: the beam's counter past
