@@ -151,11 +151,14 @@ class Form1 : public ui::Form {
   // Beam index k of the sweep tables: (SweepCos(k), SweepSin(k)), or nothing when the index,
   // rounded as a table index is, falls outside the tables.
   std::optional<QPointF> sweep(double index) const;
+  // A clear screen with its axes, the loop's flag set and the target's angle drawn.
   void radarStart();
+  // Eight circles 100 units apart round the origin, drawn or erased.
   void rangeMarks(ui::Color color);
+  // The beam from the origin at the angle index Counter, drawn or erased.
   void radarBeam(ui::Color color);
   void radarEcho();
-  // The left end of the scan line of the second radar.
+  // The left end of the scan line of the second radar, at the height index Counter gives.
   std::optional<QPointF> scanLineStart() const;
   void scanLine(ui::Color color);
   void scanEcho();
