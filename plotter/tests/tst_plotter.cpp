@@ -2,8 +2,6 @@
 // load and after every button, the live graph, the traced presets, the radio lesson's pictures,
 // the two radar screens also where other handlers leave the shared counter, the layout and a
 // monkey run.
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -14,6 +12,7 @@
 #include "ui/platform.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using plotter::Form1;
 using ui::DrawRecord;
@@ -32,39 +31,15 @@ bool near(QPointF a, QPointF b, double tolerance = 1e-6) {
   return near(a.x(), b.x(), tolerance) && near(a.y(), b.y(), tolerance);
 }
 
-// A mouse click at a point of the top-level window, delivered to whatever widget lies there.
-void clickWindowAt(QWidget* top, QPoint at) {
-  QWidget* target = top->childAt(at);
-  if (!target) target = top;
-  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, at));
-}
-
-// A click in the middle of a control, as the pupil aims it.
+// A click in the middle of a control, through the window.
 void click(const ui::Control& c) {
-  QWidget* top = c.widget()->window();
-  clickWindowAt(top, c.widget()->mapTo(top, c.widget()->rect().center()));
+  ui::testkit::clickOn(c);
 }
 
-// A click on one arrow of a scroll bar, where the style draws it.
+// A click on the left or top arrow of a scroll bar (towards Min) or on the other one.
 void clickArrow(const ui::ScrollBar& bar, bool towardsMax) {
-  auto* sb = static_cast<QScrollBar*>(bar.widget());
-  QStyleOptionSlider opt;
-  opt.initFrom(sb);
-  opt.orientation = sb->orientation();
-  opt.minimum = sb->minimum();
-  opt.maximum = sb->maximum();
-  opt.sliderPosition = sb->sliderPosition();
-  opt.sliderValue = sb->value();
-  opt.singleStep = sb->singleStep();
-  opt.pageStep = sb->pageStep();
-  opt.upsideDown = sb->invertedAppearance();
-  if (sb->orientation() == Qt::Horizontal) opt.state |= QStyle::State_Horizontal;
-  const bool addLine = towardsMax != sb->invertedAppearance();
-  const QRect arrow = sb->style()->subControlRect(
-      QStyle::CC_ScrollBar, &opt,
-      addLine ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, sb);
-  QWidget* top = sb->window();
-  clickWindowAt(top, sb->mapTo(top, arrow.center()));
+  ui::testkit::clickScrollBarPart(
+      bar, towardsMax ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
 }
 
 std::unique_ptr<Form1> openWindow() {
@@ -164,6 +139,7 @@ class PlotterTest : public QObject {
     QCOMPARE(w->Label3.font().name, QStringLiteral("MS Sans Serif"));
     QVERIFY(!w->Label3.font().bold);
     QCOMPARE(ui::testkit::controlsWithoutAccessibleName(*w), QStringList());
+    QCOMPARE(ui::testkit::controlsUnderDecorations(*w), QStringList());
     // The sweep tables: 800·Cos and 800·Sin of (k - 1) degrees.
     QVERIFY(near(w->SweepCos[1], 800) && near(w->SweepSin[91], 800 * std::sin(90 * kPi / 180)));
     QVERIFY(near(w->SweepCos[360], 800 * std::cos(359 * kPi / 180)));
@@ -715,9 +691,9 @@ class PlotterTest : public QObject {
     FakePlatform fake;
     auto w = openWindow();
     const QPoint bare = w->clientWidget()->mapTo(w->window(), QPoint(627, 133));
-    QCOMPARE(w->window()->childAt(bare), w->clientWidget());
+    QCOMPARE(ui::testkit::widgetAt(*w, bare), w->clientWidget());
     fake.onPause = [&](int n) {
-      if (n == 3) clickWindowAt(w->window(), bare);
+      if (n == 3) ui::testkit::clickAt(*w, bare);
     };
     click(w->Command15);
     QVERIFY(fake.ended);
