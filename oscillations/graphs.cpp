@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "form1.h"
+#include "ui/axes.h"
 #include "ui/values.h"
 
 using namespace ui;
@@ -20,34 +21,10 @@ void Form1::ScalePicture() {
   Picture1.scale(0, -200, 1000, 200);
 }
 
-// Every segment starts from a black point set first; the line's start is a step from that
-// point and its end a step from the start.
 void Form1::DrawAxes(AxisSet set, int labelFactor) {
-  Picture1.pset(At(0, 0), kBlack);
-  Picture1.line(Step(0, -200), Step(0, 400));
-  Picture1.pset(At(0, 0), kBlack);
-  Picture1.print(0);
-  Picture1.pset(At(0, 0), kBlack);
-  Picture1.line(Step(0, 0), Step(1000, 0));
-  for (Counter = 1; Counter <= 9; ++Counter) {
-    Picture1.pset(At(100 * Counter, 0), kBlack);
-    Picture1.line(Step(0, -5), Step(0, 10));
-    Picture1.pset(At(100 * Counter, 0), kBlack);
-    Picture1.print(labelFactor * Counter);
-  }
-  if (set == AxisSet::Moving) return;
-  for (Counter = 1; Counter <= 9; ++Counter) {
-    Picture1.pset(At(0, 20 * Counter), kBlack);
-    Picture1.line(Step(0, 0), Step(5, 0));
-    Picture1.pset(At(0, 20 * Counter), kBlack);
-    Picture1.print(-20 * Counter);
-  }
-  for (Counter = 1; Counter <= 9; ++Counter) {
-    Picture1.pset(At(0, -20 * Counter), kBlack);
-    Picture1.line(Step(0, 0), Step(5, 0));
-    Picture1.pset(At(0, -20 * Counter - 20), kBlack);
-    Picture1.print(20 * Counter);
-  }
+  drawTimeAxes(Picture1);
+  drawXTicks(Picture1, Counter, labelFactor);
+  if (set == AxisSet::Full) drawYTicks(Picture1, Counter);
 }
 
 void Form1::FramePause() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/axes.h"
 #include "ui/platform.h"
 #include "ui/values.h"
 
@@ -102,31 +103,9 @@ void WaveForm::AnimateWave() {
 }
 
 void WaveForm::drawAxes() {
-  ui::PictureBox& p = picture();
-  p.pset(At(0, 0), ui::kBlack);
-  p.line(Step(0, -200), Step(0, 400));
-  p.pset(At(0, 0), ui::kBlack);
-  p.print(0);
-  p.pset(At(0, 0), ui::kBlack);
-  p.line(Step(0, 0), Step(1000, 0));
-  for (Counter = 1; Counter <= 9; ++Counter) {
-    p.pset(At(100 * Counter, 0), ui::kBlack);
-    p.line(Step(0, -5), Step(0, 10));
-    p.pset(At(100 * Counter, 0), ui::kBlack);
-    p.print(Counter);
-  }
-  for (Counter = 1; Counter <= 9; ++Counter) {
-    p.pset(At(0, 20 * Counter), ui::kBlack);
-    p.line(Step(0, 0), Step(5, 0));
-    p.pset(At(0, 20 * Counter), ui::kBlack);
-    p.print(-20 * Counter);
-  }
-  for (Counter = 1; Counter <= 9; ++Counter) {
-    p.pset(At(0, -20 * Counter), ui::kBlack);
-    p.line(Step(0, 0), Step(5, 0));
-    p.pset(At(0, -20 * Counter - 20), ui::kBlack);
-    p.print(20 * Counter);
-  }
+  ui::drawTimeAxes(picture());
+  ui::drawXTicks(picture(), Counter);
+  ui::drawYTicks(picture(), Counter);
 }
 
 double WaveForm::runningRight() const {
