@@ -1,0 +1,90 @@
+// What the Fringes tests share: a pupil's clicks and drags through the window system and
+// readings of the picture and its draw log.
+#pragma once
+
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QtTest>
+#include <optional>
+#include <vector>
+
+#include "form1.h"
+
+namespace fringes::test {
+
+// A left click at a point of the window, delivered to whatever widget lies there.
+inline void clickAt(ui::Form& f, QPoint inWindow) {
+  QWidget* top = f.window();
+  QWidget* target = top->childAt(inWindow);
+  if (!target) target = top;
+  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, inWindow));
+}
+
+inline void press(ui::Form& f, ui::Control& c) {
+  clickAt(f, c.widget()->mapTo(f.window(), c.widget()->rect().center()));
+}
+
+// Where the style draws a part of a scroll bar, in the bar's own pixels.
+inline QRect partOf(ui::ScrollBar& bar, QStyle::SubControl part) {
+  auto* qbar = static_cast<QScrollBar*>(bar.widget());
+  QStyleOptionSlider opt;
+  opt.initFrom(qbar);
+  opt.subControls = QStyle::SC_All;
+  opt.orientation = qbar->orientation();
+  opt.minimum = qbar->minimum();
+  opt.maximum = qbar->maximum();
+  opt.sliderPosition = qbar->sliderPosition();
+  opt.sliderValue = qbar->value();
+  opt.singleStep = qbar->singleStep();
+  opt.pageStep = qbar->pageStep();
+  opt.upsideDown = qbar->invertedAppearance();
+  return qbar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, qbar);
+}
+
+// A point of a part of the bar, in window pixels, where a click reaches the bar itself rather
+// than something lying over it; none when the part is covered.
+inline std::optional<QPoint> reachablePoint(ui::Form& f, ui::ScrollBar& bar,
+                                            QStyle::SubControl part) {
+  const QRect r = partOf(bar, part);
+  for (int y = r.top() + 1; y < r.bottom(); ++y)
+    for (int x = r.left() + 1; x < r.right(); ++x) {
+      const QPoint p = bar.widget()->mapTo(f.window(), QPoint(x, y));
+      if (f.window()->childAt(p) == bar.widget()) return p;
+    }
+  return std::nullopt;
+}
+
+inline int pixelsOf(const ui::PictureBox& p, ui::Color c) {
+  const QImage& img = p.image();
+  const QRgb want = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixel(x, y) == want) ++n;
+  return n;
+}
+
+// The records of one kind and colour in a stretch of the draw log.
+inline std::vector<ui::DrawRecord> records(const std::vector<ui::DrawRecord>& log,
+                                           ui::DrawRecord::Kind kind, ui::Color c, size_t from = 0,
+                                           size_t to = SIZE_MAX) {
+  std::vector<ui::DrawRecord> out;
+  for (size_t i = from; i < std::min(to, log.size()); ++i)
+    if (log[i].kind == kind && log[i].color == c) out.push_back(log[i]);
+  return out;
+}
+
+// Whether the log holds a line from `a` to `b` of this colour and width.
+inline bool hasLine(const std::vector<ui::DrawRecord>& log, QPointF a, QPointF b, ui::Color c,
+                    int width) {
+  const auto near = [](QPointF p, QPointF q) {
+    return std::fabs(p.x() - q.x()) < 1e-6 && std::fabs(p.y() - q.y()) < 1e-6;
+  };
+  for (const ui::DrawRecord& r : log)
+    if (r.kind == ui::DrawRecord::Line && r.color == c && r.width == width && near(r.p1, a) &&
+        near(r.p2, b))
+      return true;
+  return false;
+}
+
+}  // namespace fringes::test
