@@ -53,7 +53,7 @@ Form1::Form1() : WaveForm(QStringLiteral("Form1"), kDesignWidth, kDesignHeight, 
   Picture1.setBackColor(kGrey);
   Picture1.setFont(sansSerif(12, false));
   Picture2.setBackColor(kWindowColor);
-  Picture2.setAccessibleName(QStringLiteral("Спектр"));
+  Picture2.setAccessibleName(QStringLiteral("Полоса спектра"));
   showSpectrum();
 
   for (ui::Label* l : {&Label1, &Label3, &Label4, &Label6, &Label7, &Label8, &Label9, &Label11,
