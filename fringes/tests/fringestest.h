@@ -24,6 +24,19 @@ inline void press(ui::Form& f, ui::Control& c) {
   clickAt(f, c.widget()->mapTo(f.window(), c.widget()->rect().center()));
 }
 
+// The pupil pressing a key `times` over on a control that has the focus.
+inline void keys(ui::Control& c, Qt::Key key, int times = 1) {
+  c.widget()->setFocus();
+  for (int i = 0; i < times; ++i)
+    QTest::keyClick(c.widget(), key);
+}
+
+// The wavelength bar moved by its keys: to the violet end, then step by step to `nm`.
+inline void chooseWavelength(Form1& w, int nm) {
+  keys(w.HScroll3, Qt::Key_Home);
+  keys(w.HScroll3, Qt::Key_Right, nm - 400);
+}
+
 // Where the style draws a part of a scroll bar, in the bar's own pixels.
 inline QRect partOf(ui::ScrollBar& bar, QStyle::SubControl part) {
   auto* qbar = static_cast<QScrollBar*>(bar.widget());

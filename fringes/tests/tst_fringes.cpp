@@ -37,8 +37,8 @@ class FringesWindowTest : public QObject {
     QCOMPARE(pixelsOf(w.Picture1, fringes::kGrey), img.width() * img.height());
     QVERIFY(ui::testkit::controlsWithoutAccessibleName(w).isEmpty());
     // L and C write their values once moved; the damping bar writes nothing.
-    w.HScroll1.setValue(3);
-    w.HScroll2.setValue(8);
+    keys(w.HScroll1, Qt::Key_Left, 2);
+    keys(w.HScroll2, Qt::Key_Right, 3);
     w.VScroll1.setValue(30);
     QCOMPARE(w.Label11.caption(), QStringLiteral("3"));
     QCOMPARE(w.Label12.caption(), QStringLiteral("8"));
@@ -60,8 +60,8 @@ class FringesWindowTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.HScroll3.setValue(nm == 400 ? 401 : 400);
-    w.HScroll3.setValue(nm);
+    if (nm == 400) keys(w.HScroll3, Qt::Key_End);
+    chooseWavelength(w, nm);
     QCOMPARE(w.Label13.caption(), text);
   }
 
@@ -277,7 +277,7 @@ class FringesWindowTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.HScroll3.setValue(nm);
+    chooseWavelength(w, nm);
     w.Picture1.setLogging(true);
     size_t atPause = 0;
     fake.onPause = [&](int) {

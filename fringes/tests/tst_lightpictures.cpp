@@ -25,7 +25,7 @@ struct OneFrame {
 
   OneFrame(int nm, ui::CommandButton Form1::*button) {
     w.show();
-    w.HScroll3.setValue(nm);
+    chooseWavelength(w, nm);
     w.Picture1.setLogging(true);
     fake.onPause = [this](int) {
       drawn = w.Picture1.log().size();
@@ -217,7 +217,7 @@ class LightPicturesTest : public QObject {
     };
     QList<ui::Color> marks, expected;
     fake.onPause = [&](int n) {
-      if (n < 7) w.HScroll3.setValue(sweep[n]);
+      if (n < 7) keys(w.HScroll3, Qt::Key_Right, sweep[n] - sweep[n - 1]);
       if (n == 7) {
         for (int i = 0; i < 7; ++i)
           for (int side : {-1, 1}) {
@@ -226,7 +226,7 @@ class LightPicturesTest : public QObject {
           }
         // Unchecked, the next frames wipe their own marks and leave the earlier ones.
         press(w, w.Check1);
-        w.HScroll3.setValue(430);
+        keys(w.HScroll3, Qt::Key_Left, 740 - 430);
       }
       if (n == 9) press(w, w.Command5);
     };
@@ -243,7 +243,7 @@ class LightPicturesTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.HScroll3.setValue(655);
+    chooseWavelength(w, 655);
     QStringList before;
     for (ui::Control* c : w.controls())
       if (auto* l = dynamic_cast<ui::Label*>(c)) before << l->caption();
@@ -263,7 +263,7 @@ class LightPicturesTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.HScroll3.setValue(620);
+    chooseWavelength(w, 620);
     int yellow = 0;
     fake.onPause = [&](int n) {
       if (n < 3) return;

@@ -28,6 +28,13 @@ void press(ui::Form& f, ui::Control& c) {
   clickAt(f, c.widget()->mapTo(f.window(), c.widget()->rect().center()));
 }
 
+// The pupil pressing a key `times` over on a control that has the focus.
+void keys(ui::Control& c, Qt::Key key, int times = 1) {
+  c.widget()->setFocus();
+  for (int i = 0; i < times; ++i)
+    QTest::keyClick(c.widget(), key);
+}
+
 // Where the style draws a part of a scroll bar, in the bar's own pixels.
 QRect partOf(ui::ScrollBar& bar, QStyle::SubControl part) {
   auto* qbar = static_cast<QScrollBar*>(bar.widget());
@@ -144,8 +151,8 @@ class WaveSumTest : public QObject {
 
   void oneFrameOfBoth_data() {
     QTest::addColumn<int>("points");
-    QTest::addColumn<int>(
-        "count");  // points per curve: 14 * 2.7 * pi / (pi / points), rounded down, plus 1
+    // Points per curve: 14 * 2.7 * points, rounded down, and the one at x = 0.
+    QTest::addColumn<int>("count");
     QTest::newRow("10") << 10 << 379;
     QTest::newRow("50") << 50 << 1890;
     QTest::newRow("100") << 100 << 3781;
@@ -156,7 +163,7 @@ class WaveSumTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.HScroll3.setValue(points);
+    if (points != 50) keys(w.HScroll3, points < 50 ? Qt::Key_Home : Qt::Key_End);
     w.Picture1.setLogging(true);
     size_t atPause = 0;
     fake.onPause = [&](int) {
@@ -323,7 +330,7 @@ class WaveSumTest : public QObject {
     Form1 w;
     w.show();
     w.VScroll1.setValue(3);
-    w.HScroll3.setValue(20);
+    keys(w.HScroll3, Qt::Key_Left, 30);
     std::vector<double> times;
     fake.onPause = [&](int n) {
       times.push_back(w.CurrentTime);
