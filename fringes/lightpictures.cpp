@@ -103,7 +103,8 @@ void Form1::eraseInterference() {
 }
 
 // Twenty arcs around the slit at (200, slitY); after the last, the first-order fringe on its
-// side, the screen where it is drawn or wiped, and the central fringe.
+// side and the central fringe. The screen is drawn after the upper slit's arcs and, in grey,
+// wiped after the lower slit's.
 void Form1::wavefronts(double slitY, double startAngle, double endAngle, ui::Color colour,
                        int width) {
   const double nm = StepsPerPi;
