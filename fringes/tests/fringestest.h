@@ -2,33 +2,24 @@
 // readings of the picture and its draw log.
 #pragma once
 
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QtTest>
 #include <optional>
 #include <vector>
 
 #include "form1.h"
+#include "ui/testkit/pupil.h"
 
 namespace fringes::test {
 
-// A left click at a point of the window, delivered to whatever widget lies there.
-inline void clickAt(ui::Form& f, QPoint inWindow) {
-  QWidget* top = f.window();
-  QWidget* target = top->childAt(inWindow);
-  if (!target) target = top;
-  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, inWindow));
-}
-
-inline void press(ui::Form& f, ui::Control& c) {
-  clickAt(f, c.widget()->mapTo(f.window(), c.widget()->rect().center()));
+// A click in the middle of the control, landing on whatever lies there.
+inline void press(ui::Control& c) {
+  ui::testkit::clickOn(c);
 }
 
 // The pupil pressing a key `times` over on a control that has the focus.
 inline void keys(ui::Control& c, Qt::Key key, int times = 1) {
-  c.widget()->setFocus();
   for (int i = 0; i < times; ++i)
-    QTest::keyClick(c.widget(), key);
+    ui::testkit::pressKey(c, key);
 }
 
 // The wavelength bar moved by its keys: to the violet end, then step by step to `nm`.
@@ -37,32 +28,15 @@ inline void chooseWavelength(Form1& w, int nm) {
   keys(w.HScroll3, Qt::Key_Right, nm - 400);
 }
 
-// Where the style draws a part of a scroll bar, in the bar's own pixels.
-inline QRect partOf(ui::ScrollBar& bar, QStyle::SubControl part) {
-  auto* qbar = static_cast<QScrollBar*>(bar.widget());
-  QStyleOptionSlider opt;
-  opt.initFrom(qbar);
-  opt.subControls = QStyle::SC_All;
-  opt.orientation = qbar->orientation();
-  opt.minimum = qbar->minimum();
-  opt.maximum = qbar->maximum();
-  opt.sliderPosition = qbar->sliderPosition();
-  opt.sliderValue = qbar->value();
-  opt.singleStep = qbar->singleStep();
-  opt.pageStep = qbar->pageStep();
-  opt.upsideDown = qbar->invertedAppearance();
-  return qbar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, qbar);
-}
-
 // A point of a part of the bar, in window pixels, where a click reaches the bar itself rather
 // than something lying over it; none when the part is covered.
 inline std::optional<QPoint> reachablePoint(ui::Form& f, ui::ScrollBar& bar,
                                             QStyle::SubControl part) {
-  const QRect r = partOf(bar, part);
+  const QRect r = ui::testkit::scrollBarPart(bar, part);
   for (int y = r.top() + 1; y < r.bottom(); ++y)
     for (int x = r.left() + 1; x < r.right(); ++x) {
-      const QPoint p = bar.widget()->mapTo(f.window(), QPoint(x, y));
-      if (f.window()->childAt(p) == bar.widget()) return p;
+      const QPoint p = ui::testkit::windowPoint(bar, QPoint(x, y));
+      if (ui::testkit::widgetAt(f, p) == bar.widget()) return p;
     }
   return std::nullopt;
 }

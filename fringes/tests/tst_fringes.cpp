@@ -39,7 +39,7 @@ class FringesWindowTest : public QObject {
     // L and C write their values once moved; the damping bar writes nothing.
     keys(w.HScroll1, Qt::Key_Left, 2);
     keys(w.HScroll2, Qt::Key_Right, 3);
-    w.VScroll1.setValue(30);
+    keys(w.VScroll1, Qt::Key_Up, 29);  // towards Min, 50, at the top
     QCOMPARE(w.Label11.caption(), QStringLiteral("3"));
     QCOMPARE(w.Label12.caption(), QStringLiteral("8"));
     QCOMPARE(w.Damping, 3.0);
@@ -108,11 +108,25 @@ class FringesWindowTest : public QObject {
     QCOMPARE(w.Command3.backColor(), ui::RGB(128, 128, 255));
     QCOMPARE(w.Label7.backColor(), ui::RGB(192, 255, 255));
     QCOMPARE(w.Check2.backColor(), ui::RGB(192, 255, 255));
+    // What shows around the captions of the check boxes is the window's colour.
+    for (ui::CheckBox* c : {&w.Check1, &w.Check2}) {
+      const QImage box = c->widget()->grab().toImage();
+      QCOMPARE(box.pixelColor(box.width() - 3, box.height() / 2), QColor(192, 255, 255));
+    }
     QCOMPARE(w.Picture2.backColor(), ui::RGB(192, 255, 255));
     QCOMPARE(w.HScroll3.min(), 400);
     QCOMPARE(w.HScroll3.max(), 760);
     QCOMPARE(w.VScroll1.min(), 50);
     QCOMPARE(w.VScroll1.max(), 1);
+  }
+
+  void noLabelLiesOverAControl() {
+    ui::testkit::FakePlatform fake;
+    Form1 w;
+    w.show();
+    QCOMPARE(ui::testkit::controlsUnderDecorations(w), QStringList());
+    w.setClientSize(12000, 8000);
+    QCOMPARE(ui::testkit::controlsUnderDecorations(w), QStringList());
   }
 
   void resizeMovesEveryControlInTheOrderOfTheTable() {
@@ -219,11 +233,11 @@ class FringesWindowTest : public QObject {
     const auto right = reachablePoint(w, w.HScroll3, QStyle::SC_ScrollBarAddLine);
     const auto left = reachablePoint(w, w.HScroll3, QStyle::SC_ScrollBarSubLine);
     QVERIFY(right && left);
-    clickAt(w, *right);
-    clickAt(w, *right);
+    ui::testkit::clickAt(w, *right);
+    ui::testkit::clickAt(w, *right);
     QCOMPARE(w.HScroll3.value(), 402);
     QCOMPARE(w.Label13.caption(), QStringLiteral("0.402"));
-    clickAt(w, *left);
+    ui::testkit::clickAt(w, *left);
     QCOMPARE(w.HScroll3.value(), 401);
     // The thumb, dragged by what shows of it, to the right end: the red end of the spectrum.
     const auto thumb = reachablePoint(w, w.HScroll3, QStyle::SC_ScrollBarSlider);
@@ -256,9 +270,9 @@ class FringesWindowTest : public QObject {
     int grey = -1;
     fake.onPause = [&](int n) {
       grey = pixelsOf(w.Picture1, fringes::kGrey);
-      if (n == 2) press(w, w.Command5);
+      if (n == 2) press(w.Command5);
     };
-    press(w, start);
+    press(start);
     QCOMPARE(grey, 0);  // the picture turned white before the first frame
     QCOMPARE(w.Label7.caption(), title);
     QCOMPARE(QList<int>({w.ShowI, w.ShowU, w.ShowSum}), flags);
@@ -284,7 +298,7 @@ class FringesWindowTest : public QObject {
       atPause = w.Picture1.log().size();
       w.Running = 0;
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(w.StepsPerPi, float(nm / 50.0));
     const auto& log = w.Picture1.log();
     // Wave 1 and wave 2 with circles of radius 1, the sum with radius 2.
@@ -310,28 +324,28 @@ class FringesWindowTest : public QObject {
     Form1 w;
     w.show();
     for (int i = 0; i < 500 && w.Amplitude > 33; ++i)
-      press(w, w.Command6);
-    press(w, w.Check2);
+      press(w.Command6);
+    press(w.Check2);
     QCOMPARE(w.Check2.value(), 1);
     std::vector<int> green;
     fake.onPause = [&](int n) {
       green.push_back(pixelsOf(w.Picture1, ui::kGreen));
       if (n == 40) {
         ui::testkit::saveScreenshot(w, QStringLiteral("fringes.png"));
-        press(w, w.Command5);
+        press(w.Command5);
       }
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(int(green.size()), 40);
     QVERIFY(green.back() > 3 * green.front());
     QVERIFY(pixelsOf(w.Picture1, ui::kGreen) > green.front());  // it stays after "Стоп"
     // Unchecked, the next animation wipes each sum again: only wave 1's last trace remains.
-    press(w, w.Check2);
-    press(w, w.Command1);
+    press(w.Check2);
+    press(w.Command1);
     fake.onPause = [&](int n) {
-      if (n == 43) press(w, w.Command5);
+      if (n == 43) press(w.Command5);
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(pixelsOf(w.Picture1, ui::kGreen), 0);
   }
 
@@ -340,18 +354,18 @@ class FringesWindowTest : public QObject {
     Form1 w;
     w.show();
     fake.onPause = [&](int n) {
-      if (n == 1 || n == 3) press(w, w.Command5);
+      if (n == 1 || n == 3) press(w.Command5);
     };
-    press(w, w.Command2);  // a wave flag stays set
+    press(w.Command2);  // a wave flag stays set
     w.Picture1.setLogging(true);
-    press(w, w.Command8);
+    press(w.Command8);
     QCOMPARE(w.Running, qint16(0));
     const auto red = records(w.Picture1.log(), DrawRecord::PSet, ui::kRed);
     QVERIFY(red.size() > 15000);  // pi / 400 apart
     QVERIFY(std::fabs(red[1].p1.x() - 8 * 3.1415 / 400) < 1e-9);
     // The picture stays grey; a start button makes it white again.
     QVERIFY(pixelsOf(w.Picture1, fringes::kGrey) > 1000);
-    press(w, w.Command1);
+    press(w.Command1);
     QVERIFY(pixelsOf(w.Picture1, fringes::kGrey) > 1000);
     QCOMPARE(pixelsOf(w.Picture1, ui::kWhite), 0);
   }
@@ -360,16 +374,16 @@ class FringesWindowTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.VScroll1.setValue(5);
+    keys(w.VScroll1, Qt::Key_Up, 4);
     std::vector<double> times;
     fake.onPause = [&](int n) {
       times.push_back(w.CurrentTime);
-      if (n == 2 || n == 4) press(w, w.Command5);
+      if (n == 2 || n == 4) press(w.Command5);
     };
-    press(w, w.Command3);
-    press(w, w.Command5);
+    press(w.Command3);
+    press(w.Command5);
     QCOMPARE(times, (std::vector<double>{5, 10, 10, 15}));
-    press(w, w.Command1);  // keeps the time
+    press(w.Command1);  // keeps the time
     QCOMPARE(w.CurrentTime, 15.0);
   }
 

@@ -31,7 +31,7 @@ struct OneFrame {
       drawn = w.Picture1.log().size();
       w.Running = 0;
     };
-    press(w, w.*button);
+    press(w.*button);
   }
   std::vector<DrawRecord> frame() const {
     return {w.Picture1.log().begin(), w.Picture1.log().begin() + drawn};
@@ -202,7 +202,7 @@ class LightPicturesTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    press(w, w.Check1);
+    press(w.Check1);
     const int sweep[] = {400, 460, 520, 560, 620, 680, 740};
     const ui::Color colours[] = {kViolet,
                                  ui::RGB(0, 0, 255),
@@ -225,12 +225,12 @@ class LightPicturesTest : public QObject {
             expected << colours[i];
           }
         // Unchecked, the next frames wipe their own marks and leave the earlier ones.
-        press(w, w.Check1);
+        press(w.Check1);
         keys(w.HScroll3, Qt::Key_Left, 740 - 430);
       }
-      if (n == 9) press(w, w.Command5);
+      if (n == 9) press(w.Command5);
     };
-    press(w, w.Command7);
+    press(w.Command7);
     QCOMPARE(marks, expected);
     QCOMPARE(colourAt(0), kGrey);  // the zero order is always wiped
     QCOMPARE(colourAt(-86), kGrey);
@@ -248,10 +248,10 @@ class LightPicturesTest : public QObject {
     for (ui::Control* c : w.controls())
       if (auto* l = dynamic_cast<ui::Label*>(c)) before << l->caption();
     fake.onPause = [&](int n) {
-      if (n % 3 == 0) press(w, w.Command5);
+      if (n % 3 == 0) press(w.Command5);
     };
     for (ui::CommandButton* b : {&w.Command7, &w.Command8, &w.Command9})
-      press(w, *b);
+      press(*b);
     QStringList after;
     for (ui::Control* c : w.controls())
       if (auto* l = dynamic_cast<ui::Label*>(c)) after << l->caption();
@@ -269,9 +269,9 @@ class LightPicturesTest : public QObject {
       if (n < 3) return;
       yellow = pixelsOf(w.Picture1, ui::RGB(255, 255, 0));
       ui::testkit::saveScreenshot(w, QStringLiteral("fringes-interference.png"));
-      press(w, w.Command5);
+      press(w.Command5);
     };
-    press(w, w.Command8);
+    press(w.Command8);
     QVERIFY(yellow > 2000);
   }
 };

@@ -1,7 +1,5 @@
 // The two-wave window driven as a pupil drives it: texts, the colours and radii of one frame,
 // the standing wave, "Стоп" stepping back one frame, the clearing buttons and a monkey run.
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
@@ -10,57 +8,16 @@
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using ui::DrawRecord;
 using wavesum::Form1;
 
 namespace {
 
-// A left click at a point of the window, delivered to whatever widget lies there.
-void clickAt(ui::Form& f, QPoint inWindow) {
-  QWidget* top = f.window();
-  QWidget* target = top->childAt(inWindow);
-  if (!target) target = top;
-  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, inWindow));
-}
-
-void press(ui::Form& f, ui::Control& c) {
-  clickAt(f, c.widget()->mapTo(f.window(), c.widget()->rect().center()));
-}
-
-// The pupil pressing a key `times` over on a control that has the focus.
-void keys(ui::Control& c, Qt::Key key, int times = 1) {
-  c.widget()->setFocus();
-  for (int i = 0; i < times; ++i)
-    QTest::keyClick(c.widget(), key);
-}
-
-// Where the style draws a part of a scroll bar, in the bar's own pixels.
-QRect partOf(ui::ScrollBar& bar, QStyle::SubControl part) {
-  auto* qbar = static_cast<QScrollBar*>(bar.widget());
-  QStyleOptionSlider opt;
-  opt.initFrom(qbar);
-  opt.subControls = QStyle::SC_All;
-  opt.orientation = qbar->orientation();
-  opt.minimum = qbar->minimum();
-  opt.maximum = qbar->maximum();
-  opt.sliderPosition = qbar->sliderPosition();
-  opt.sliderValue = qbar->value();
-  opt.singleStep = qbar->singleStep();
-  opt.pageStep = qbar->pageStep();
-  opt.upsideDown = qbar->invertedAppearance();
-  return qbar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, qbar);
-}
-
-// The pupil dragging the thumb of a vertical bar to the top of its track and letting go.
-void dragThumbToTop(ui::Form& f, ui::ScrollBar& bar) {
-  QWidget* top = f.window();
-  const QPoint from = bar.widget()->mapTo(top, partOf(bar, QStyle::SC_ScrollBarSlider).center());
-  const QPoint to = bar.widget()->mapTo(top, partOf(bar, QStyle::SC_ScrollBarSubLine).center());
-  QWidget* target = top->childAt(from);
-  QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(top, from));
-  QTest::mouseMove(target, target->mapFrom(top, to));
-  QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(top, to));
+// A click in the middle of the control, landing on whatever lies there.
+void press(ui::Control& c) {
+  ui::testkit::clickOn(c);
 }
 
 int pixelsOf(const ui::PictureBox& p, ui::Color c) {
@@ -115,6 +72,13 @@ class WaveSumTest : public QObject {
              w.Picture1.image().width() * w.Picture1.image().height());
   }
 
+  void noLabelLiesOverAControl() {
+    ui::testkit::FakePlatform fake;
+    Form1 w;
+    w.show();
+    QCOMPARE(ui::testkit::controlsUnderDecorations(w), QStringList());
+  }
+
   void startButtons_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("caption");
@@ -137,9 +101,9 @@ class WaveSumTest : public QObject {
     w.show();
     QCOMPARE(startButton(w, button).caption(), caption);
     fake.onPause = [&](int n) {
-      if (n == 2) press(w, w.Command5);
+      if (n == 2) press(w.Command5);
     };
-    press(w, startButton(w, button));
+    press(startButton(w, button));
     QCOMPARE(fake.pauses(), 2);
     QCOMPARE(w.Label7.caption(), formula);
     QCOMPARE(QList<int>({w.ShowI, w.ShowU, w.ShowSum}), flags);
@@ -163,14 +127,14 @@ class WaveSumTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    if (points != 50) keys(w.HScroll3, points < 50 ? Qt::Key_Home : Qt::Key_End);
+    if (points != 50) ui::testkit::pressKey(w.HScroll3, points < 50 ? Qt::Key_Home : Qt::Key_End);
     w.Picture1.setLogging(true);
     size_t atPause = 0;
     fake.onPause = [&](int) {
       atPause = w.Picture1.log().size();
       w.Running = 0;
     };
-    press(w, w.Command4);
+    press(w.Command4);
     const auto& log = w.Picture1.log();
     const std::pair<ui::Color, double> drawn[] = {{ui::kRed, 2}, {ui::kBlue, 1}, {ui::kGreen, 2}};
     for (const auto& [colour, radius] : drawn) {
@@ -199,9 +163,9 @@ class WaveSumTest : public QObject {
       sums.push_back(records(w.Picture1.log(), DrawRecord::PSet, ui::kGreen));
       times.push_back(w.CurrentTime);
       w.Picture1.clearLog();
-      if (n == 4) press(w, w.Command5);
+      if (n == 4) press(w.Command5);
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(int(sums.size()), 4);
     const double U = w.Amplitude, omega = 0.2;  // w = 1 / Sqr(5 * 5)
     for (size_t f = 0; f < sums.size(); ++f) {
@@ -221,7 +185,7 @@ class WaveSumTest : public QObject {
     w.show();
     // New amplitudes until the sum, up to 2 * 2.7 * U, fits the picture.
     for (int i = 0; i < 500 && w.Amplitude > 33; ++i)
-      press(w, w.Command6);
+      press(w.Command6);
     QVERIFY(w.Amplitude <= 33);
     const double reach = 2 * 2.7 * w.Amplitude;
     int green = 0, outside = 0;
@@ -236,9 +200,9 @@ class WaveSumTest : public QObject {
             if (std::fabs(w.Picture1.fromPixel(QPointF(x, y)).y()) > reach + 2 + 1) ++outside;
           }
       ui::testkit::saveScreenshot(w, QStringLiteral("wavesum.png"));
-      press(w, w.Command5);
+      press(w.Command5);
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QVERIFY(green > 300);
     QCOMPARE(outside, 0);
   }
@@ -251,9 +215,9 @@ class WaveSumTest : public QObject {
     size_t atPause = 0;
     fake.onPause = [&](int) {
       atPause = w.Picture1.log().size();
-      press(w, w.Command5);
+      press(w.Command5);
     };
-    press(w, w.Command2);
+    press(w.Command2);
     const auto& log = w.Picture1.log();
     QCOMPARE(records(log, DrawRecord::PSet, ui::kBlue).size(), size_t(0));
     QCOMPARE(records(log, DrawRecord::PSet, ui::kGreen).size(), size_t(0));
@@ -274,14 +238,14 @@ class WaveSumTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(w.window()));
     // Min, 50, the strongest damping, lies at the top.
-    dragThumbToTop(w, w.VScroll1);
+    ui::testkit::dragThumbBy(w.VScroll1, -200);
     QCOMPARE(w.VScroll1.value(), 50);
     QCOMPARE(w.Label2.caption(), QStringLiteral(" 5- 2"));
     // While animating the damping is only the time step: the raw bar value per frame.
     fake.onPause = [&](int n) {
-      if (n == 2) press(w, w.Command5);
+      if (n == 2) press(w.Command5);
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(w.CurrentTime, 100.0);
     QCOMPARE(w.Label2.caption(), QStringLiteral(" 5- 2"));
   }
@@ -290,15 +254,16 @@ class WaveSumTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.VScroll1.setValue(7);
+    for (int i = 0; i < 6; ++i)
+      ui::testkit::clickScrollBarPart(w.VScroll1, QStyle::SC_ScrollBarSubLine);  // up, to 50
     std::vector<double> times;
     fake.onPause = [&](int n) {
       times.push_back(w.CurrentTime);
-      if (n == 3 || n == 5) press(w, w.Command5);
+      if (n == 3 || n == 5) press(w.Command5);
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(w.Running, qint16(0));
-    press(w, w.Command5);  // resumes; the hook stops it again
+    press(w.Command5);  // resumes; the hook stops it again
     QCOMPARE(times, (std::vector<double>{7, 14, 21, 21, 28}));
     QCOMPARE(w.Running, qint16(0));
     // What stays is wave 1, red with circles of radius 1, at the instant reached.
@@ -312,15 +277,15 @@ class WaveSumTest : public QObject {
     w.show();
     int green = -1, blue = -1;
     fake.onPause = [&](int n) {
-      if (n == 2) press(w, w.Command5);
+      if (n == 2) press(w.Command5);
       if (n == 3) {
         green = pixelsOf(w.Picture1, ui::kGreen);
         blue = pixelsOf(w.Picture1, ui::kBlue);
-        press(w, w.Command5);
+        press(w.Command5);
       }
     };
-    press(w, w.Command4);
-    press(w, w.Command3);
+    press(w.Command4);
+    press(w.Command3);
     QCOMPARE(green, 0);
     QVERIFY(blue > 100);
   }
@@ -329,19 +294,21 @@ class WaveSumTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    w.VScroll1.setValue(3);
-    keys(w.HScroll3, Qt::Key_Left, 30);
+    for (int i = 0; i < 2; ++i)
+      ui::testkit::pressKey(w.VScroll1, Qt::Key_Up);  // towards Min, 50, at the top
+    for (int i = 0; i < 30; ++i)
+      ui::testkit::pressKey(w.HScroll3, Qt::Key_Left);
     std::vector<double> times;
     fake.onPause = [&](int n) {
       times.push_back(w.CurrentTime);
-      if (n == 2) press(w, w.Command1);
-      if (n == 4) press(w, w.Command5);
+      if (n == 2) press(w.Command1);
+      if (n == 4) press(w.Command5);
     };
-    press(w, w.Command4);
+    press(w.Command4);
     QCOMPARE(w.Running, qint16(0));
     QCOMPARE(w.CurrentTime, 6.0);  // not taken back to one x step
     QCOMPARE(w.StepsPerPi, 20.0f);
-    press(w, w.Command4);  // goes on from the instant reached
+    press(w.Command4);  // goes on from the instant reached
     QCOMPARE(times, (std::vector<double>{3, 6, 9, 12}));
   }
 
