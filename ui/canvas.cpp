@@ -44,7 +44,13 @@ constexpr int kOutlinePatternLimit = 64;
 // is exact and spares a painter per point of a curve made of small circles.
 const std::vector<QPoint>& ellipseOutline(int rx, int ry) {
   static std::map<std::pair<int, int>, std::vector<QPoint>> patterns;
+  // A curve of small circles asks for one size over and over.
+  static std::pair<int, int> lastSize{-1, -1};
+  static const std::vector<QPoint>* last = nullptr;
+  if (last && lastSize == std::make_pair(rx, ry)) return *last;
   auto [it, fresh] = patterns.try_emplace({rx, ry});
+  lastSize = {rx, ry};
+  last = &it->second;
   if (!fresh) return it->second;
   const int m = std::max(rx, ry) + 2;
   QImage scratch(2 * m + 1, 2 * m + 1, QImage::Format_RGB32);
@@ -69,7 +75,9 @@ const std::vector<QPoint>& ellipseOutline(int rx, int ry) {
 
 }  // namespace
 
-Canvas::Canvas(std::function<void()> changed) : changed_(std::move(changed)) {}
+Canvas::Canvas(std::function<void()> changed) : changed_(std::move(changed)) {
+  updateUnitsPerPixel();
+}
 
 Canvas::~Canvas() {
   finishPainting();
@@ -86,6 +94,7 @@ void Canvas::resizePixels(QSize size) {
     p.drawImage(0, 0, image_);
   }
   image_ = std::move(next);
+  updateUnitsPerPixel();
 }
 
 const QImage& Canvas::image() const {
@@ -106,11 +115,13 @@ void Canvas::scale(double x1, double y1, double x2, double y2) {
   top_ = y1;
   width_ = x2 - x1;
   height_ = y2 - y1;
+  updateUnitsPerPixel();
 }
 
 void Canvas::scaleTwips() {
   userScale_ = false;
   left_ = top_ = 0;
+  updateUnitsPerPixel();
 }
 
 double Canvas::scaleWidth() const {
@@ -120,11 +131,10 @@ double Canvas::scaleHeight() const {
   return userScale_ ? height_ : pixelsToTwips(image_.height());
 }
 
-double Canvas::unitsPerPixelX() const {
-  return userScale_ ? width_ / std::max(1, image_.width()) : kTwipsPerPixel;
-}
-double Canvas::unitsPerPixelY() const {
-  return userScale_ ? height_ / std::max(1, image_.height()) : kTwipsPerPixel;
+// Kept at hand: every point of a curve passes through the mapping.
+void Canvas::updateUnitsPerPixel() {
+  unitsPerPixelX_ = userScale_ ? width_ / std::max(1, image_.width()) : kTwipsPerPixel;
+  unitsPerPixelY_ = userScale_ ? height_ / std::max(1, image_.height()) : kTwipsPerPixel;
 }
 
 QPointF Canvas::toPixelF(double x, double y) const {
@@ -231,7 +241,10 @@ void Canvas::touched() {
 
 void Canvas::cls() {
   finishPainting();
-  if (image_.isNull()) image_ = QImage(1, 1, QImage::Format_RGB32);
+  if (image_.isNull()) {
+    image_ = QImage(1, 1, QImage::Format_RGB32);
+    updateUnitsPerPixel();
+  }
   image_.fill(toQColor(back_));
   curX_ = left_;
   curY_ = top_;

@@ -88,8 +88,8 @@ class Canvas {
   QPoint toPixel(double x, double y) const;
   QPointF fromPixel(QPointF px) const;
   // User units per pixel along each axis (signed).
-  double unitsPerPixelX() const;
-  double unitsPerPixelY() const;
+  double unitsPerPixelX() const { return unitsPerPixelX_; }
+  double unitsPerPixelY() const { return unitsPerPixelY_; }
 
   double currentX() const { return curX_; }
   double currentY() const { return curY_; }
@@ -170,6 +170,7 @@ class Canvas {
   // Sets the pixels at `offsets` from `at` that lie on the raster, without a painter.
   void plotPattern(QPoint at, const std::vector<QPoint>& offsets, Color c);
   void touched();
+  void updateUnitsPerPixel();
 
   std::function<void()> changed_;
   mutable QImage image_;
@@ -180,6 +181,7 @@ class Canvas {
 
   bool userScale_ = false;
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  double unitsPerPixelX_ = 1, unitsPerPixelY_ = 1;
   double curX_ = 0, curY_ = 0;
   Color back_ = kWhite;
   Color fore_ = kBlack;

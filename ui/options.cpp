@@ -34,6 +34,8 @@ OptionButton::OptionButton(Container* parent, QString name, const QString& capti
               new QRadioButton(caption, parent->clientWidget()), r, kSysButtonText,
               kSysButtonFace) {
   auto* b = static_cast<QRadioButton*>(widget());
+  // A button's background role is Button; an option shows its BackColor around its caption.
+  b->setBackgroundRole(QPalette::Window);
   // Selected by the mouse, the keys, a screen reader or the code: Click once. A click on the
   // option already selected is a Click too, though nothing changes.
   QObject::connect(b, &QRadioButton::toggled, b, [this](bool on) {
@@ -82,6 +84,7 @@ CheckBox::CheckBox(Container* parent, QString name, const QString& caption, cons
     : Control(parent, std::move(name), ControlKind::Check,
               new QCheckBox(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
   auto* b = static_cast<QCheckBox*>(widget());
+  b->setBackgroundRole(QPalette::Window);  // its BackColor around the caption, as an option's
   // Every change of the tick, by the mouse, the keys, a screen reader or the code: Click once.
   QObject::connect(b, &QCheckBox::toggled, b, [this] { fireClick(); });
   setCaption(caption);

@@ -16,6 +16,7 @@ struct WaveRules {
   bool reseedAfterClear = false;  // "Очистка рисунка" seeds once more after drawing the axes
   bool resumeStepsBack = false;  // a resumed animation first shows the instant it stopped at
   double barPerStep = 1;         // StepsPerPi = HScroll3.Value / barPerStep in every frame
+  double firstWaveRadius = 2;    // circle around each point of wave 1 in the two-wave pass
 };
 
 // The controls the frame loop reads and draws on; the window owns them.
@@ -87,6 +88,12 @@ class WaveForm : public ui::Form {
   }
   // Sin(w * (x - t / e)) * e * U: the first curve, running to the right.
   double runningRight() const;
+  // Sin(w * (x + t / e)) * e * U: the second wave of the two-wave lessons, running to the left.
+  double runningLeft() const;
+  // The pass of the two-wave lessons: wave 1 red, wave 2 blue (radius 1) and their sum green
+  // (radius 2). Erasing, wave 2 follows wave 1 whatever ShowU holds, and the sum is wiped only
+  // when `eraseSum`; IValue becomes the sum either way.
+  void twoWavePass(bool erasing, bool eraseSum = true);
   // The point (8 * XPos, -value) and a circle of `radius` around it.
   void plot(double value, ui::Color color, double radius);
 

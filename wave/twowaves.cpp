@@ -1,0 +1,36 @@
+// The pass over the line that the two-wave lessons share: two opposite waves and their sum.
+#include <cmath>
+
+#include "waveform.h"
+
+namespace wave {
+
+double WaveForm::runningLeft() const {
+  return std::sin(Omega * (XPos + CurrentTime / EValue)) * (EValue * Amplitude);
+}
+
+void WaveForm::twoWavePass(bool erasing, bool eraseSum) {
+  const ui::Color first = erasing ? ui::kWhite : ui::kRed;
+  const ui::Color second = erasing ? ui::kWhite : ui::kBlue;
+  const ui::Color sum = erasing ? ui::kWhite : ui::kGreen;
+  const double firstRadius = rules().firstWaveRadius;
+  forEachPoint([&] {
+    const auto secondWave = [&] {
+      UValue = runningLeft();
+      plot(UValue, second, 1);
+    };
+    if (ShowI) {
+      IValue = runningRight();
+      plot(IValue, first, firstRadius);
+      // The white pass wipes the path of wave 2 behind wave 1 even when wave 2 is off.
+      if (erasing) secondWave();
+    }
+    if (ShowU) secondWave();
+    if (ShowSum) {
+      IValue = IValue + UValue;
+      if (!erasing || eraseSum) plot(IValue, sum, 2);
+    }
+  });
+}
+
+}  // namespace wave
