@@ -143,30 +143,25 @@ class SpringBobTest : public QObject {
     QVERIFY(fake.ended);
   }
 
-  void circleStopBeforeAnyStart() {
+  void circleStopBeforeAndAfterNinetyFrames() {
     FakePlatform fake;
     Form1 w;
     w.show();
     w.Picture1.setLogging(true);
     pupil::click(w, w.Command2);
-    // The point stands at the end of the table, 360 lesson degrees: angle 0.
-    const double a = 360 * kDegree;
-    QCOMPARE(w.Label1.caption(), "X=R*COS(a)=  " + Str(std::floor(1200 * std::cos(a))));
-    QCOMPARE(w.Label2.caption(), "Y=R*SIN(a)=  " + Str(std::floor(-1200 * std::sin(a))));
+    // Before any start the point stands at the end of the table, 360 lesson degrees: angle 0.
+    const double a0 = 360 * kDegree;
+    QCOMPARE(w.Label1.caption(), "X=R*COS(a)=  " + Str(std::floor(1200 * std::cos(a0))));
+    QCOMPARE(w.Label2.caption(), "Y=R*SIN(a)=  " + Str(std::floor(-1200 * std::sin(a0))));
     QCOMPARE(w.Label1.caption() + "|" + w.Label2.caption(),
              QStringLiteral("X=R*COS(a)=   1199|Y=R*SIN(a)=   0"));
-    QCOMPARE(w.Label3.caption(), QStringLiteral("R=   1200"));
-    QCOMPARE(w.Label4.caption(), QStringLiteral("угол a=   0"));
-    QVERIFY(fake.errors.isEmpty());
+    QCOMPARE(w.Label3.caption() + "|" + w.Label4.caption(),
+             QStringLiteral("R=   1200|угол a=   0"));
     const auto orbit = recordsOf(w.Picture1, DrawRecord::Circle, kRed);
     QVERIFY(!orbit.empty() && orbit.front().radius == 1200 && orbit.front().p1 == QPointF(0, 0));
-  }
+    QVERIFY(fake.errors.isEmpty());
 
-  void circleAfterNinetyFrames() {
-    FakePlatform fake;
-    Form1 w;
-    w.show();
-    w.Picture1.setLogging(true);
+    w.Picture1.clearLog();
     QPointF pointAt90;
     runFrames(fake, w, w.Command1, w.Command2, 90, [&](int n) {
       if (n == 90) pointAt90 = recordsOf(w.Picture1, DrawRecord::Line, kRed).front().p2;
@@ -262,70 +257,36 @@ class SpringBobTest : public QObject {
     QCOMPARE(w.Label3.caption() + "|" + w.Label7.caption(), QStringLiteral("m= .1| 6"));
   }
 
-  void periodAndFrequencyAfterStop_data() {
+  void springAtTwoMassesAndStiffnesses_data() {
     QTest::addColumn<int>("mass");
     QTest::addColumn<bool>("stiffest");
     QTest::addColumn<QString>("T");
     QTest::addColumn<QString>("v");
-    // T = Int(10·2·pi·Sqr(m/k)) / 10 and v = Int(10·Sqr(k/m) / 2 / pi) / 10, pi = 3.1415.
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    // T = Int(10·2·pi·Sqr(m/k)) / 10 and v = Int(10·Sqr(k/m) / 2 / pi) / 10, pi = 3.1415; the
+    // spring turns at J = k + m + 17 and J = 46 + 2·(k + m).
     QTest::newRow("m 1, k 1") << 1 << false << " 6.2"
-                              << " .1";
+                              << " .1" << 19 << 50;
     QTest::newRow("m 4, k 1") << 4 << false << " 12.5"
-                              << " 0";
+                              << " 0" << 22 << 56;
     QTest::newRow("m 1, k 8") << 1 << true << " 2.2"
-                              << " .4";
+                              << " .4" << 26 << 64;
     QTest::newRow("m 8, k 8") << 8 << true << " 6.2"
-                              << " .1";
+                              << " .1" << 33 << 78;
   }
-  void periodAndFrequencyAfterStop() {
+  void springAtTwoMassesAndStiffnesses() {
     QFETCH(int, mass);
     QFETCH(bool, stiffest);
     QFETCH(QString, T);
     QFETCH(QString, v);
-    FakePlatform fake;
-    Form1 w;
-    w.show();
-    pupil::arrowTo(w, w.HScroll1, mass);
-    if (stiffest) {
-      pupil::arrow(w, w.HScroll2, -1);
-      pupil::arrow(w, w.HScroll2, 1);
-    }
-    w.Picture1.setLogging(true);
-    runFrames(fake, w, w.Command5, w.Command6, 3, [&](int) { w.Picture1.clearLog(); });
-    QCOMPARE(w.Label1.caption(), QStringLiteral("T=2*pi*Sqr(m/k)="));
-    QCOMPARE(w.Label2.caption(), QStringLiteral("v=1/T="));
-    QCOMPARE(w.Label5.caption(), T);
-    QCOMPARE(w.Label6.caption(), v);
-    QVERIFY(w.Command8.enabled());
-    // The frozen weight in red, centred below the spring's end and its hook.
-    const auto red = recordsOf(w.Picture1, DrawRecord::Box, kRed);
-    QCOMPARE(int(red.size()), 1);
-    const double side = 150 + 20 * mass;
-    // The spring's table entry for step J is the angle of 360 - J lesson degrees.
-    const double stretch = -2400 * std::sin((360 - w.J) * kDegree);
-    QVERIFY(near(red[0].p2.x() - red[0].p1.x(), side, 1e-9));
-    QVERIFY(near((red[0].p1.y() + red[0].p2.y()) / 2, -1000 + stretch + 200, 1e-6));
-    QVERIFY(near((red[0].p1.x() + red[0].p2.x()) / 2, 1400, 1e-6));
-  }
-
-  void springSwingsBetweenItsTurningPoints_data() {
-    QTest::addColumn<int>("mass");
-    QTest::addColumn<bool>("stiffest");
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("high");
-    QTest::newRow("k = m = 1") << 1 << false << 19 << 50;
-    QTest::newRow("k = m = 8") << 8 << true << 33 << 78;
-  }
-  void springSwingsBetweenItsTurningPoints() {
-    QFETCH(int, mass);
-    QFETCH(bool, stiffest);
     QFETCH(int, low);
     QFETCH(int, high);
     FakePlatform fake;
     Form1 w;
     w.show();
     pupil::arrowTo(w, w.HScroll1, mass);
-    if (stiffest) {
+    if (stiffest) {  // the first move starts from k = 1: away and back reads k = 8
       pupil::arrow(w, w.HScroll2, -1);
       pupil::arrow(w, w.HScroll2, 1);
     }
@@ -335,8 +296,8 @@ class SpringBobTest : public QObject {
     runFrames(fake, w, w.Command5, w.Command6, 200, [&](int) {
       lowest = std::min(lowest, w.J);
       highest = std::max(highest, w.J);
-      // The level mark ends where the spring does: 4·600·sin(J degrees) below the ceiling, with
-      // the table's degree of pi / 180 for pi = 3.1415.
+      // The level mark ends where the spring does, 4·600·sin(J degrees) below the ceiling:
+      // the table entry of step J holds the angle of 360 - J lesson degrees.
       const DrawRecord mark = recordsOf(w.Picture1, DrawRecord::Line, kRed).back();
       levelRight = levelRight && mark.p1 == QPointF(0, -1000) &&
                    near(mark.p2.y(), -1000 - 2400 * std::sin((360 - w.J) * kDegree), 1e-6);
@@ -345,6 +306,17 @@ class SpringBobTest : public QObject {
     QCOMPARE(lowest, low);
     QCOMPARE(highest, high);
     QVERIFY(levelRight);
+    QCOMPARE(w.Label1.caption() + "|" + w.Label2.caption(),
+             QStringLiteral("T=2*pi*Sqr(m/k)=|v=1/T="));
+    QCOMPARE(w.Label5.caption() + "|" + w.Label6.caption(), T + "|" + v);
+    QVERIFY(w.Command8.enabled());
+    // The frozen weight in red, side 150 + 20·m, centred 200 below the spring's end.
+    const auto red = recordsOf(w.Picture1, DrawRecord::Box, kRed);
+    QCOMPARE(int(red.size()), 1);
+    const QPointF centre = (red[0].p1 + red[0].p2) / 2;
+    QVERIFY(near(red[0].p2.x() - red[0].p1.x(), 150 + 20 * mass, 1e-9));
+    QVERIFY(near(centre.x(), 1400, 1e-6));
+    QVERIFY(near(centre.y(), -1000 - 2400 * std::sin((360 - w.J) * kDegree) + 200, 1e-6));
   }
 
   void springFrameIsErasedAsDrawn() {
@@ -354,34 +326,27 @@ class SpringBobTest : public QObject {
     w.Picture1.setLogging(true);
     std::vector<DrawRecord> drawn;
     runFrames(fake, w, w.Command5, w.Command6, 2, [&](int n) {
-      if (n == 1) w.Picture1.clearLog();
-      if (n == 2) {
-        drawn = w.Picture1.log();
-        w.Picture1.clearLog();
-      }
+      if (n == 2) drawn = w.Picture1.log();
+      w.Picture1.clearLog();
     });
-    // Eight spring segments and the hook, in blue, then the same nine in white.
-    std::vector<std::pair<QPointF, QPointF>> drawnSegments, erasedSegments;
-    for (const DrawRecord& r : drawn)
-      if (r.kind == DrawRecord::Line && r.color == kBlue) drawnSegments.emplace_back(r.p1, r.p2);
-    for (const DrawRecord& r : w.Picture1.log())
-      if (r.kind == DrawRecord::Line && r.color == kWhite && r.p1.x() > 1000)
-        erasedSegments.emplace_back(r.p1, r.p2);
-    QCOMPARE(int(drawnSegments.size()), 9);
-    QVERIFY(erasedSegments.size() >= 9);
-    QVERIFY(std::equal(drawnSegments.begin(), drawnSegments.end(), erasedSegments.begin()));
-    QVERIFY(near(drawnSegments[7].second.x(), 1400, 1e-9));  // straight below the top
-    QCOMPARE(drawnSegments[8].second - drawnSegments[8].first, QPointF(0, 200));
-    // The weight: drawn with side 150 + 20·m, wiped with one mass unit more and as drawn.
-    const auto black = recordsOf(drawn, DrawRecord::Box, kBlack);
-    std::vector<DrawRecord> wiped;
-    for (const DrawRecord& r : w.Picture1.log())
-      if (r.kind == DrawRecord::Box && r.color == kWhite) wiped.push_back(r);
-    QCOMPARE(int(black.size()), 1);
+    // The eight spring segments and the hook in blue, then the same nine in white.
+    const auto spring = recordsOf(drawn, DrawRecord::Line, kBlue);
+    auto wiped = recordsOf(w.Picture1.log(), DrawRecord::Line, kWhite);
+    QCOMPARE(int(spring.size()), 9);
+    QVERIFY(near(spring[7].p2.x(), 1400, 1e-9));  // the spring ends straight below its top
+    QCOMPARE(spring[8].p2 - spring[8].p1, QPointF(0, 200));
+    QVERIFY(std::equal(spring.begin(), spring.end(), wiped.begin(),
+                       [](const DrawRecord& a, const DrawRecord& b) {
+                         return a.p1 == b.p1 && a.p2 == b.p2 && a.width == b.width;
+                       }));
+    // The weight, drawn with side 150 + 20·m, is wiped one mass unit larger and as drawn.
+    const auto weight = recordsOf(drawn, DrawRecord::Box, kBlack);
+    wiped = recordsOf(w.Picture1.log(), DrawRecord::Box, kWhite);
+    QCOMPARE(int(weight.size()), 1);
     QCOMPARE(int(wiped.size()), 2);
-    QVERIFY(near(black[0].p2.x() - black[0].p1.x(), 170, 1e-9));
+    QVERIFY(near(weight[0].p2.x() - weight[0].p1.x(), 170, 1e-9));
     QVERIFY(near(wiped[0].p2.x() - wiped[0].p1.x(), 190, 1e-9));
-    QVERIFY(wiped[1].p1 == black[0].p1 && wiped[1].p2 == black[0].p2);
+    QVERIFY(wiped[1].p1 == weight[0].p1 && wiped[1].p2 == weight[0].p2);
   }
 
   void weightLeavesNoTrace() {
