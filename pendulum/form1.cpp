@@ -104,8 +104,8 @@ void Form1::Command6_Click() {
   Picture1.circle(At(bob.x(), bob.y()), 25, kRed);
   DrawHeightMark(kRed);
   Picture1.setDrawWidth(1);
-  Show(Label5, QStringLiteral("T=2*pi*SQR(L/g)  "));
-  Show(Label6, CStr(AngleDeg[J]));
+  WriteLabel(Label5, QStringLiteral("T=2*pi*SQR(L/g)  "));
+  WriteLabel(Label6, CStr(AngleDeg[J]));
 }
 
 // "Ускорение": a pause 5 ms shorter, down to 5 ms.

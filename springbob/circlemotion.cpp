@@ -43,7 +43,7 @@ void CircleForm::FramePause() {
   ui::pause(double(SpeedFactor) * 0.005);
 }
 
-void CircleForm::Show(ui::Label& label, const QString& text) {
+void CircleForm::WriteLabel(ui::Label& label, const QString& text) {
   if (label.caption() != text) label.setCaption(text);
 }
 
@@ -129,10 +129,10 @@ void CircleForm::Command2_Click() {
 
   // Before the first "Пуск1" the point stands at the start of the table: angle 0.
   const int step = std::max(I, 1);
-  Show(*c_.xText, QStringLiteral("X=R*COS(a)=  ") + ui::Str(ui::Int(px)));
-  Show(*c_.yText, QStringLiteral("Y=R*SIN(a)=  ") + ui::Str(ui::Int(-py)));
-  Show(*c_.radiusText, QStringLiteral("R=  ") + ui::Str(R2));
-  Show(*c_.angleText, QStringLiteral("угол a=  ") + ui::Str(ui::Int(AngleDeg[step])));
+  WriteLabel(*c_.xText, QStringLiteral("X=R*COS(a)=  ") + ui::Str(ui::Int(px)));
+  WriteLabel(*c_.yText, QStringLiteral("Y=R*SIN(a)=  ") + ui::Str(ui::Int(-py)));
+  WriteLabel(*c_.radiusText, QStringLiteral("R=  ") + ui::Str(R2));
+  WriteLabel(*c_.angleText, QStringLiteral("угол a=  ") + ui::Str(ui::Int(AngleDeg[step])));
 }
 
 }  // namespace springbob

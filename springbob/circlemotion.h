@@ -66,7 +66,7 @@ class CircleForm : public ui::Form {
   // The pause after each frame: SpeedFactor × 5 ms while window events run.
   void FramePause();
   // Writes a label only when its text changes, so a frame does not redo the label's layout.
-  static void Show(ui::Label& label, const QString& text);
+  static void WriteLabel(ui::Label& label, const QString& text);
 
  private:
   void DrawAxes();

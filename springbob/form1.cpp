@@ -121,7 +121,7 @@ void Form1::Command3_Click() {
     Command4.setEnabled(true);
   }
   M = SpeedFactor;
-  Show(Label3, QStringLiteral("m=") + Str(SpeedFactor));
+  WriteLabel(Label3, QStringLiteral("m=") + Str(SpeedFactor));
 }
 
 // "Замедление": a unit longer a pause, up to 10.
@@ -135,7 +135,7 @@ void Form1::Command4_Click() {
     Command3.setEnabled(true);
   }
   M = SpeedFactor;
-  Show(Label3, QStringLiteral("m=") + Str(SpeedFactor));
+  WriteLabel(Label3, QStringLiteral("m=") + Str(SpeedFactor));
 }
 
 void Form1::Command7_Click() {
@@ -156,11 +156,11 @@ void Form1::HScroll1_Change() {
   PrevM = M;
   M = HScroll1.value();
   DeltaM = PrevM - M;
-  Show(Label3, QStringLiteral("m=") + Str(M / 10));
+  WriteLabel(Label3, QStringLiteral("m=") + Str(M / 10));
   SpeedFactor = float(SpeedFactor - DeltaM);
   if (SpeedFactor >= 16) SpeedFactor = 16;
   if (SpeedFactor < kFastestPace) SpeedFactor = kFastestPace;
-  Show(Label7, Str(SpeedFactor));
+  WriteLabel(Label7, Str(SpeedFactor));
 }
 
 // A stiffer spring quickens the pace by a unit per step of the bar, down to 1 unit.
@@ -168,8 +168,8 @@ void Form1::HScroll2_Change() {
   PrevK = K;
   K = HScroll2.value();
   DeltaK = PrevK - K;
-  Show(Label4, QStringLiteral("k=") + Str(K / 50));
+  WriteLabel(Label4, QStringLiteral("k=") + Str(K / 50));
   SpeedFactor = float(SpeedFactor + DeltaK);
   if (SpeedFactor <= 1) SpeedFactor = 1;
-  Show(Label7, Str(SpeedFactor));
+  WriteLabel(Label7, Str(SpeedFactor));
 }

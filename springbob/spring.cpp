@@ -93,10 +93,10 @@ void Form1::DrawSpringFrame() {
   weightDrawn_ = M;
   DrawLevelMark(kRed);
 
-  Show(Label1, QStringLiteral("T=2*pi*Sqr(m/k)="));
-  Show(Label2, QStringLiteral("v=1/T="));
-  Show(Label6, Str(Int(10 * std::sqrt(divide(K, M)) / 2 / PiValue) / 10));
-  Show(Label5, Str(Int(10 * PiValue * 2 * std::sqrt(divide(M, K))) / 10));
+  WriteLabel(Label1, QStringLiteral("T=2*pi*Sqr(m/k)="));
+  WriteLabel(Label2, QStringLiteral("v=1/T="));
+  WriteLabel(Label6, Str(Int(10 * std::sqrt(divide(K, M)) / 2 / PiValue) / 10));
+  WriteLabel(Label5, Str(Int(10 * PiValue * 2 * std::sqrt(divide(M, K))) / 10));
 }
 
 void Form1::SpringPause() {
