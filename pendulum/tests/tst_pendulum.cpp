@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "form1.h"
-#include "pupil.h"
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using namespace ui;
 using ui::testkit::FakePlatform;
@@ -19,14 +19,14 @@ constexpr double kDegree = kPi / 180;  // the lesson's degree, rad
 
 // Lets the animation of `start` run until the pause numbered `frames` (counted from the click),
 // then clicks `stop` during that pause.
-void runFrames(FakePlatform& fake, Form1& w, Control& start, Control& stop, int frames,
+void runFrames(FakePlatform& fake, Control& start, Control& stop, int frames,
                const std::function<void(int)>& each = {}) {
   const int before = fake.pauses();
   fake.onPause = [&, before, frames](int n) {
     if (each) each(n - before);
-    if (n - before == frames) pupil::click(w, stop);
+    if (n - before == frames) stop.click();
   };
-  pupil::click(w, start);
+  start.click();
   fake.onPause = nullptr;
 }
 
@@ -83,7 +83,8 @@ class PendulumTest : public QObject {
     for (const Label* l : {&w.Label1, &w.Label2, &w.Label3, &w.Label4, &w.Label5, &w.Label6})
       QCOMPARE(l->caption(), l->name());
     QCOMPARE(testkit::controlsWithoutAccessibleName(w), QStringList());
-    pupil::clickWindowAt(w, w.clientWidget()->mapTo(w.window(), QPoint(7000 / 15, 5200 / 15)));
+    QCOMPARE(testkit::controlsUnderDecorations(w), QStringList());
+    testkit::clickAt(w, w.clientWidget()->mapTo(w.window(), QPoint(7000 / 15, 5200 / 15)));
     QVERIFY(fake.ended);
   }
 
@@ -91,30 +92,30 @@ class PendulumTest : public QObject {
     FakePlatform fake;
     Form1 w;
     w.show();
-    pupil::click(w, w.Command3);  // from 1: stays at 1 and disables itself
+    w.Command3.click();  // from 1: stays at 1 and disables itself
     QCOMPARE(w.SpeedFactor, 1.0f);
     QVERIFY(!w.Command3.enabled() && w.Command4.enabled());
     for (int k = 1; k <= 7; ++k) {
       QVERIFY(w.Command4.enabled());
-      pupil::click(w, w.Command4);
+      w.Command4.click();
       QCOMPARE(w.SpeedFactor, float(1 + k));
       QVERIFY(w.Command3.enabled());
     }
     QVERIFY(!w.Command4.enabled());
-    pupil::click(w, w.Command4);  // disabled: nothing happens
+    w.Command4.click();  // disabled: nothing happens
     QCOMPARE(w.SpeedFactor, 8.0f);
-    pupil::click(w, w.Command3);
+    w.Command3.click();
     QCOMPARE(w.SpeedFactor, 7.0f);
     QVERIFY(w.Command4.enabled() && w.Command3.enabled());
     for (int k = 0; k < 6; ++k)
-      pupil::click(w, w.Command3);
+      w.Command3.click();
     QVERIFY(!w.Command3.enabled());
     QCOMPARE(w.SpeedFactor, 1.0f);
     // The pause follows the pace: 8 × 5 ms a frame at the slow end.
     for (int k = 0; k < 7; ++k)
-      pupil::click(w, w.Command4);
+      w.Command4.click();
     double started = 0, lasted = 0;
-    runFrames(fake, w, w.Command5, w.Command6, 3, [&](int n) {
+    runFrames(fake, w.Command5, w.Command6, 3, [&](int n) {
       if (n == 2) started = fake.now();
       if (n == 3) lasted = fake.now() - started;
     });
@@ -127,7 +128,7 @@ class PendulumTest : public QObject {
     Form1 w;
     w.show();
     w.Picture1.setLogging(true);
-    pupil::click(w, w.Command6);  // before any swing: hanging straight down, step 40
+    w.Command6.click();  // before any swing: hanging straight down, step 40
     QCOMPARE(w.Label5.caption(), QStringLiteral("T=2*pi*SQR(L/g)  "));
     QCOMPARE(w.Label6.caption(), QStringLiteral("39"));
     auto strings = recordsOf(w.Picture1.log(), DrawRecord::Line, kBlue);
@@ -139,7 +140,7 @@ class PendulumTest : public QObject {
 
     w.Picture1.clearLog();
     std::vector<DrawRecord> firstFrame;
-    runFrames(fake, w, w.Command5, w.Command6, 1, [&](int) { firstFrame = w.Picture1.log(); });
+    runFrames(fake, w.Command5, w.Command6, 1, [&](int) { firstFrame = w.Picture1.log(); });
     QCOMPARE(w.J, 41);
     QCOMPARE(w.Label6.caption(), QStringLiteral("40"));
     // The first frame: the string 1° right of straight down and the bob in red.
@@ -166,7 +167,7 @@ class PendulumTest : public QObject {
     std::vector<int> steps;
     // Out to the right (41..80), back to the lowest point and out to the left (79..1), and
     // back again to the lowest point (2..40).
-    runFrames(fake, w, w.Command5, w.Command6, 40 + 79 + 39, [&](int) { steps.push_back(w.J); });
+    runFrames(fake, w.Command5, w.Command6, 40 + 79 + 39, [&](int) { steps.push_back(w.J); });
     QCOMPARE(steps.front(), 41);
     QCOMPARE(*std::max_element(steps.begin(), steps.end()), 80);
     QCOMPARE(*std::min_element(steps.begin(), steps.end()), 1);
@@ -206,14 +207,14 @@ class PendulumTest : public QObject {
     FakePlatform fake;
     Form1 w;
     w.show();
-    pupil::click(w, w.Command2);  // before any start: the point at angle 0
+    w.Command2.click();  // before any start: the point at angle 0
     const double a0 = 360 * kDegree;
     QCOMPARE(w.Label1.caption(), "X=R*COS(a)=  " + Str(std::floor(1200 * std::cos(a0))));
     QCOMPARE(w.Label2.caption(), "Y=R*SIN(a)=  " + Str(std::floor(-1200 * std::sin(a0))));
     QCOMPARE(w.Label3.caption() + "|" + w.Label4.caption(),
              QStringLiteral("R=   1200|угол a=   0"));
     QVERIFY(fake.errors.isEmpty());
-    runFrames(fake, w, w.Command1, w.Command2, 90);
+    runFrames(fake, w.Command1, w.Command2, 90);
     const double a = 270 * kDegree;
     QCOMPARE(w.Label1.caption(), "X=R*COS(a)=  " + Str(std::floor(1200 * std::cos(a))));
     QCOMPARE(w.Label2.caption(), QStringLiteral("Y=R*SIN(a)=   1199"));

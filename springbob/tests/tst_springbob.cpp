@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "form1.h"
-#include "pupil.h"
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using namespace ui;
 using ui::testkit::FakePlatform;
@@ -19,15 +19,21 @@ constexpr double kDegree = kPi / 180;  // the lesson's degree, rad
 
 // Lets the animation of `start` run until the pause numbered `frames` (counted from the click),
 // then clicks `stop` during that pause.
-void runFrames(FakePlatform& fake, Form1& w, Control& start, Control& stop, int frames,
+void runFrames(FakePlatform& fake, Control& start, Control& stop, int frames,
                const std::function<void(int)>& each = {}) {
   const int before = fake.pauses();
   fake.onPause = [&, before, frames](int n) {
     if (each) each(n - before);
-    if (n - before == frames) pupil::click(w, stop);
+    if (n - before == frames) stop.click();
   };
-  pupil::click(w, start);
+  start.click();
   fake.onPause = nullptr;
+}
+
+// Clicks the bar's arrows until it reads `value`.
+void arrowTo(ScrollBar& bar, int value) {
+  for (int k = 0; k < 20 && bar.value() != value; ++k)
+    bar.step(value > bar.value() ? 1 : -1);
 }
 
 bool near(double a, double b, double tolerance) {
@@ -61,19 +67,6 @@ QString gradeText(int grade, int right, int wrong) {
   return QStringLiteral("Оценка %1, правильных ответов ").arg(grade) + Str(right) +
          QStringLiteral(" ошибок ") + Str(float(wrong));
 }
-
-// A platform whose pauses let the window's events run only while they wait, as the real one
-// does: a pause that never waits never lets a stop through.
-class WaitingPlatform : public FakePlatform {
- public:
-  std::function<void()> onWait;
-  int waits = 0;
-  void waitForEvents(int ms) override {
-    FakePlatform::waitForEvents(ms);
-    ++waits;
-    if (onWait) onWait();
-  }
-};
 
 }  // namespace
 
@@ -113,6 +106,7 @@ class SpringBobTest : public QObject {
     QVERIFY(near(w.Picture1.width(), SW + 120 - 4700, 15));
     QVERIFY(near(w.Picture1.height(), SH + 405 - 1500, 15));
     QVERIFY(near(w.Command3.width(), 2055, 15) && near(w.Label1.width(), 2535, 15));
+    QCOMPARE(testkit::controlsUnderDecorations(w), QStringList());
 
     const double width = w.Picture1.width(), height = w.Picture1.height();
     w.setClientSize(3000, 1000);  // too small for the picture's rule: it keeps its size
@@ -139,7 +133,7 @@ class SpringBobTest : public QObject {
     // The bare window between the picture and the labels.
     const QPoint bare = w.clientWidget()->mapTo(w.window(), QPoint(6500 / 15, 300 / 15));
     QCOMPARE(w.window()->childAt(bare), w.clientWidget());
-    pupil::clickWindowAt(w, bare);
+    testkit::clickAt(w, bare);
     QVERIFY(fake.ended);
   }
 
@@ -148,7 +142,7 @@ class SpringBobTest : public QObject {
     Form1 w;
     w.show();
     w.Picture1.setLogging(true);
-    pupil::click(w, w.Command2);
+    w.Command2.click();
     // Before any start the point stands at the end of the table, 360 lesson degrees: angle 0.
     const double a0 = 360 * kDegree;
     QCOMPARE(w.Label1.caption(), "X=R*COS(a)=  " + Str(std::floor(1200 * std::cos(a0))));
@@ -163,7 +157,7 @@ class SpringBobTest : public QObject {
 
     w.Picture1.clearLog();
     QPointF pointAt90;
-    runFrames(fake, w, w.Command1, w.Command2, 90, [&](int n) {
+    runFrames(fake, w.Command1, w.Command2, 90, [&](int n) {
       if (n == 90) pointAt90 = recordsOf(w.Picture1, DrawRecord::Line, kRed).front().p2;
       w.Picture1.clearLog();
     });
@@ -195,7 +189,7 @@ class SpringBobTest : public QObject {
     w.show();
     w.Picture1.setLogging(true);
     int clears = 0, stepAtClear = 0;
-    runFrames(fake, w, w.Command1, w.Command2, 361, [&](int n) {
+    runFrames(fake, w.Command1, w.Command2, 361, [&](int n) {
       for (const DrawRecord& r : w.Picture1.log())
         if (r.kind == DrawRecord::Cls) {
           ++clears;
@@ -213,24 +207,24 @@ class SpringBobTest : public QObject {
     FakePlatform fake;
     Form1 w;
     w.show();
-    pupil::click(w, w.Command3);  // from 1 a single press reaches the shortest pause
+    w.Command3.click();  // from 1 a single press reaches the shortest pause
     QCOMPARE(w.SpeedFactor, 0.5f);
     QVERIFY(!w.Command3.enabled());
     QCOMPARE(w.Label3.caption(), QStringLiteral("m= .5"));
-    pupil::click(w, w.Command3);  // disabled: nothing happens
+    w.Command3.click();  // disabled: nothing happens
     QCOMPARE(w.SpeedFactor, 0.5f);
-    pupil::click(w, w.Command4);
+    w.Command4.click();
     QVERIFY(w.Command3.enabled());
     QCOMPARE(w.Label3.caption(), QStringLiteral("m= 1.5"));
     for (int k = 0; k < 8; ++k)
-      pupil::click(w, w.Command4);
+      w.Command4.click();
     QCOMPARE(w.SpeedFactor, 9.5f);
     QVERIFY(w.Command4.enabled());
-    pupil::click(w, w.Command4);
+    w.Command4.click();
     QCOMPARE(w.SpeedFactor, 10.0f);
     QVERIFY(!w.Command4.enabled());
     QCOMPARE(w.Label3.caption(), QStringLiteral("m= 10"));
-    pupil::click(w, w.Command3);
+    w.Command3.click();
     QCOMPARE(w.SpeedFactor, 9.5f);
     QVERIFY(w.Command4.enabled() && w.Command3.enabled());
     QCOMPARE(w.M, 9.5);
@@ -241,19 +235,19 @@ class SpringBobTest : public QObject {
     FakePlatform fake;
     Form1 w;
     w.show();
-    pupil::arrow(w, w.HScroll1, 1);  // m 1 -> 2: one unit slower
+    w.HScroll1.step(1);  // m 1 -> 2: one unit slower
     QCOMPARE(w.Label3.caption() + "|" + w.Label7.caption(), QStringLiteral("m= .2| 2"));
     // The first move of the stiffness bar starts from k = 1: 8 -> 7 is a step of 6 and the
     // pace falls to its floor of 1.
-    pupil::arrow(w, w.HScroll2, -1);
+    w.HScroll2.step(-1);
     QCOMPARE(w.Label4.caption() + "|" + w.Label7.caption(), QStringLiteral("k= .14| 1"));
-    pupil::arrow(w, w.HScroll2, -1);  // 7 -> 6: one unit slower
+    w.HScroll2.step(-1);  // 7 -> 6: one unit slower
     QCOMPARE(w.Label4.caption() + "|" + w.Label7.caption(), QStringLiteral("k= .12| 2"));
-    pupil::arrowTo(w, w.HScroll1, 8);  // six more mass units
+    arrowTo(w.HScroll1, 8);  // six more mass units
     QCOMPARE(w.Label3.caption() + "|" + w.Label7.caption(), QStringLiteral("m= .8| 8"));
-    pupil::arrowTo(w, w.HScroll2, 1);  // a softer spring: five units slower
+    arrowTo(w.HScroll2, 1);  // a softer spring: five units slower
     QCOMPARE(w.Label4.caption() + "|" + w.Label7.caption(), QStringLiteral("k= .02| 13"));
-    pupil::arrowTo(w, w.HScroll1, 1);
+    arrowTo(w.HScroll1, 1);
     QCOMPARE(w.Label3.caption() + "|" + w.Label7.caption(), QStringLiteral("m= .1| 6"));
   }
 
@@ -285,15 +279,15 @@ class SpringBobTest : public QObject {
     FakePlatform fake;
     Form1 w;
     w.show();
-    pupil::arrowTo(w, w.HScroll1, mass);
+    arrowTo(w.HScroll1, mass);
     if (stiffest) {  // the first move starts from k = 1: away and back reads k = 8
-      pupil::arrow(w, w.HScroll2, -1);
-      pupil::arrow(w, w.HScroll2, 1);
+      w.HScroll2.step(-1);
+      w.HScroll2.step(1);
     }
     w.Picture1.setLogging(true);
     int lowest = 1000, highest = 0;
     bool levelRight = true;
-    runFrames(fake, w, w.Command5, w.Command6, 200, [&](int) {
+    runFrames(fake, w.Command5, w.Command6, 200, [&](int) {
       lowest = std::min(lowest, w.J);
       highest = std::max(highest, w.J);
       // The level mark ends where the spring does, 4·600·sin(J degrees) below the ceiling:
@@ -325,7 +319,7 @@ class SpringBobTest : public QObject {
     w.show();
     w.Picture1.setLogging(true);
     std::vector<DrawRecord> drawn;
-    runFrames(fake, w, w.Command5, w.Command6, 2, [&](int n) {
+    runFrames(fake, w.Command5, w.Command6, 2, [&](int n) {
       if (n == 2) drawn = w.Picture1.log();
       w.Picture1.clearLog();
     });
@@ -355,7 +349,7 @@ class SpringBobTest : public QObject {
     w.show();
     const QRectF column(1200, -800, 400, 2700);  // below the ceiling, round the weight
     int first = -1, later = -1;
-    runFrames(fake, w, w.Command5, w.Command6, 120, [&](int n) {
+    runFrames(fake, w.Command5, w.Command6, 120, [&](int n) {
       if (n == 1) first = pixelsIn(w.Picture1, kBlack, column);
       if (n == 119) later = pixelsIn(w.Picture1, kBlack, column);
     });
@@ -364,37 +358,28 @@ class SpringBobTest : public QObject {
   }
 
   void negativePaceStaysStoppable() {
-    WaitingPlatform fake;
+    FakePlatform fake;
+    fake.setTime(100);  // early in the day the clock resolves the 2.5 ms of a pause
     Form1 w;
     w.show();
-    pupil::arrow(w, w.HScroll1, 1);  // m 1 -> 2: pace 2
+    w.HScroll1.step(1);  // m 1 -> 2: pace 2
     for (int k = 0; k < 3; ++k)
-      pupil::click(w, w.Command3);                  // 1.5, 1, 0.5: M follows the pace
-    runFrames(fake, w, w.Command5, w.Command6, 1);  // the erase puts M back to 2
-    pupil::arrow(w, w.HScroll1, -1);                // 0.5 - (2 - 1) would be -0.5
+      w.Command3.click();                        // 1.5, 1, 0.5: M follows the pace
+    runFrames(fake, w.Command5, w.Command6, 1);  // the erase puts M back to 2
+    w.HScroll1.step(-1);                         // 0.5 - (2 - 1) would be -0.5
     QCOMPARE(w.SpeedFactor, 0.5f);
     QCOMPARE(w.Label7.caption(), QStringLiteral(" .5"));
 
-    // The stop arrives only while a pause waits for events; a runaway loop is ended.
-    bool runaway = false;
-    fake.waits = 0;
-    fake.onWait = [&] {
-      if (fake.waits == 3) pupil::click(w, w.Command6);
-    };
-    fake.onPause = [&](int n) {
-      if (n > 500) {
-        runaway = true;
-        requestEnd();
-      }
-    };
-    const int before = fake.pauses();
-    pupil::click(w, w.Command5);
-    QVERIFY(!runaway);
-    QVERIFY(fake.pauses() - before <= 3);
+    // Every frame still waits its 2.5 ms, and a stop ends the loop.
+    double start = 0, lasted = 0;
+    runFrames(fake, w.Command5, w.Command6, 3, [&](int n) {
+      if (n == 2) start = fake.now();
+      if (n == 3) lasted = fake.now() - start;
+    });
+    QVERIFY(lasted >= 0.0025 && lasted < 0.004);
     QCOMPARE(w.Running, qint16(0));
-    pupil::click(w, w.Command4);  // M = 1.5: the labels divide by a positive mass
-    fake.onWait = [&] { pupil::click(w, w.Command6); };
-    pupil::click(w, w.Command5);
+    w.Command4.click();  // M = 1.5: the labels divide by a positive mass
+    runFrames(fake, w.Command5, w.Command6, 1);
     QVERIFY(fake.errors.isEmpty());
     QCOMPARE(w.Label5.caption(), Str(std::floor(10 * kPi * 2 * std::sqrt(1.5)) / 10));
   }
@@ -403,8 +388,8 @@ class SpringBobTest : public QObject {
     FakePlatform fake;
     Form1 w;
     w.show();
-    runFrames(fake, w, w.Command5, w.Command6, 1);  // "Пуск2" enables "Исследование"
-    pupil::click(w, w.Command8);
+    runFrames(fake, w.Command5, w.Command6, 1);  // "Пуск2" enables "Исследование"
+    w.Command8.click();
     Form2& q = w.form2;
     QVERIFY(q.visible() && q.Text1.text().isEmpty() && !q.Frame1.visible());
     QVERIFY(near(q.clientWidth(), 6825, 15) && near(q.clientHeight(), 8295, 15));
@@ -421,23 +406,23 @@ class SpringBobTest : public QObject {
                                                                 {&q.Command4, &q.Option6},
                                                                 {&q.Command5, &q.Option7}};
     for (const auto& [question, option] : answers) {
-      pupil::click(q, *question);
-      pupil::click(q, *option);
+      question->click();
+      option->click();
       QVERIFY(option->value());
     }
     QCOMPARE(q.Text1.text(), QStringLiteral("Исследуйте и выберите ответ: 4 - Как зависит частота "
                                             "колебаний груза на пружине от жёсткости пружины?"));
-    pupil::click(q, q.Command3);
+    q.Command3.click();
     QCOMPARE(q.Text1.text(), QStringLiteral("Верно"));
-    pupil::click(q, q.Command6);
+    q.Command6.click();
     QCOMPARE(q.Text1.text(), gradeText(5, 4, 0));
     QCOMPARE(q.Text1.foreColor(), kRed);
     testkit::saveScreenshot(q, QStringLiteral("springbob-quiz.png"));
 
     // Opened again: text, answers and questions cleared, the counts kept.
-    pupil::clickWindowAt(q, QPoint(q.window()->width() - 5, q.window()->height() - 5));
+    testkit::clickAt(q, QPoint(q.window()->width() - 5, q.window()->height() - 5));
     QVERIFY(!q.visible() && !fake.ended);
-    pupil::click(w, w.Command8);
+    w.Command8.click();
     QVERIFY(q.Text1.text().isEmpty() && !q.Option7.value() && !q.Frame4.visible());
     QCOMPARE(q.RightAnswers, 4);
   }
