@@ -1,0 +1,6 @@
+// The quiz of the spring pendulum: period and frequency against the mass m and the stiffness k.
+#pragma once
+
+#include "quizdesign.h"
+
+const QuizDesign& springBobQuiz();
