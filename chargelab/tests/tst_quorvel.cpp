@@ -63,8 +63,8 @@ struct Lab {
     QTest::mouseDClick(target, Qt::LeftButton, {}, local);
     QTest::mouseRelease(target, Qt::LeftButton, {}, local);
   }
-  // Clicks the right (+1) or left (-1) arrow of a bar where the style draws it.
-  void arrow(ui::ScrollBar& bar, int direction, int times = 1) const {
+  // Where the style draws a part of a bar, in pixels of the window.
+  QRect part(ui::ScrollBar& bar, QStyle::SubControl which) const {
     auto* sb = qobject_cast<QScrollBar*>(bar.widget());
     QStyleOptionSlider opt;
     opt.initFrom(sb);
@@ -77,10 +77,16 @@ struct Lab {
     opt.singleStep = sb->singleStep();
     opt.pageStep = sb->pageStep();
     opt.upsideDown = sb->invertedAppearance();
-    const auto which = direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine;
     const QRect r = sb->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, sb);
+    return QRect(sb->mapTo(w.window(), r.topLeft()), r.size());
+  }
+  // Clicks the right (+1) or left (-1) arrow of a bar.
+  void arrow(ui::ScrollBar& bar, int direction, int times = 1) const {
+    const QPoint p =
+        part(bar, direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
+            .center();
     for (int i = 0; i < times; ++i)
-      clickPixel(sb->mapTo(w.window(), r.center()));
+      clickPixel(p);
   }
   // Sets q1, q2 and r from the start values 0, 0 and 38 by the bars' arrows; r first, so
   // that the charge bar is the last one moved.
@@ -258,15 +264,31 @@ class QuorvelTest : public QObject {
     QCOMPARE(w.Text4.text() + w.Text6.text(), QStringLiteral(" 1.331 мкН/Кл-1.332 мкН/Кл"));
   }
 
-  void draggingAChargeFollowsTheThumb() {
+  // A charge follows its thumb while it is dragged; the distance changes only when let go.
+  void dragging() {
     Lab lab;
+    Quorvel& w = lab.w;
     lab.click(kForcesOption);
     lab.startLog();
-    lab.w.HScroll2.drag(-3);
-    QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(2));  // Scroll, then Change
-    QCOMPARE(lab.w.Text2.text(), QStringLiteral("-3нКл"));
+    auto [bar, at] = lab.under(lab.part(w.HScroll2, QStyle::SC_ScrollBarSlider).center());
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    QTest::mouseMove(bar, at - QPoint(30, 0));
+    QVERIFY(w.HScroll2.value() < 0);
+    QCOMPARE(w.Text2.text(), ui::Str(w.HScroll2.value()) + QStringLiteral("нКл"));
+    QCOMPARE(w.Text8.text(), QStringLiteral("q2"));
+    QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(1));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at - QPoint(30, 0));
+    QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(2));  // and once more when let go
+
     lab.startLog();
-    lab.w.HScroll3.drag(30);
+    std::tie(bar, at) = lab.under(lab.part(w.HScroll3, QStyle::SC_ScrollBarSlider).center());
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    QTest::mouseMove(bar, at + QPoint(30, 0));
+    QCOMPARE(w.Text5.text(), QStringLiteral(" 38см"));
+    QVERIFY(lab.drawn(DrawRecord::Cls).empty());
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at + QPoint(30, 0));
+    QVERIFY(w.HScroll3.value() > 38);
+    QCOMPARE(w.Text5.text(), "r = " + ui::Str(w.HScroll3.value()) + "см");
     QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(1));
   }
 
