@@ -1,5 +1,3 @@
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QtTest>
 #include <algorithm>
 #include <set>
@@ -8,6 +6,7 @@
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using ui::DrawRecord;
 using ui::RGB;
@@ -42,51 +41,16 @@ struct Lab {
   double yc() const { return w.Picture1.scaleHeight() / 2; }
 
   QPoint windowPoint(QPointF twips) const {
-    return w.clientWidget()->mapTo(
-        w.window(), QPoint(int(twips.x() / kTwipsPerPixel), int(twips.y() / kTwipsPerPixel)));
+    return ui::pointer::windowPos(
+        w.clientWidget(), QPoint(int(twips.x() / kTwipsPerPixel), int(twips.y() / kTwipsPerPixel)));
   }
-  // The widget under a point of the window and the point in its own pixels.
-  std::pair<QWidget*, QPoint> under(QPoint p) const {
-    QWidget* target = w.window()->childAt(p);
-    if (!target) target = w.window();
-    return {target, target->mapFrom(w.window(), p)};
-  }
-  void click(QPointF twips) const { clickPixel(windowPoint(twips)); }
-  void clickPixel(QPoint p) const {
-    auto [target, local] = under(p);
-    QTest::mouseClick(target, Qt::LeftButton, {}, local);
-  }
-  void doubleClick(QPointF twips) const {
-    auto [target, local] = under(windowPoint(twips));
-    QTest::mousePress(target, Qt::LeftButton, {}, local);
-    QTest::mouseRelease(target, Qt::LeftButton, {}, local);
-    QTest::mouseDClick(target, Qt::LeftButton, {}, local);
-    QTest::mouseRelease(target, Qt::LeftButton, {}, local);
-  }
-  // Where the style draws a part of a bar, in pixels of the window.
-  QRect part(ui::ScrollBar& bar, QStyle::SubControl which) const {
-    auto* sb = qobject_cast<QScrollBar*>(bar.widget());
-    QStyleOptionSlider opt;
-    opt.initFrom(sb);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = sb->orientation();
-    opt.minimum = sb->minimum();
-    opt.maximum = sb->maximum();
-    opt.sliderPosition = sb->sliderPosition();
-    opt.sliderValue = sb->value();
-    opt.singleStep = sb->singleStep();
-    opt.pageStep = sb->pageStep();
-    opt.upsideDown = sb->invertedAppearance();
-    const QRect r = sb->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, sb);
-    return QRect(sb->mapTo(w.window(), r.topLeft()), r.size());
-  }
+  void click(QPointF twips) const { ui::testkit::clickAt(w, windowPoint(twips)); }
+  void doubleClick(QPointF twips) const { ui::testkit::doubleClickAt(w, windowPoint(twips)); }
   // Clicks the right (+1) or left (-1) arrow of a bar.
   void arrow(ui::ScrollBar& bar, int direction, int times = 1) const {
-    const QPoint p =
-        part(bar, direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
-            .center();
     for (int i = 0; i < times; ++i)
-      clickPixel(p);
+      ui::testkit::clickScrollBarPart(
+          bar, direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
   }
   // Sets q1, q2 and r from the start values 0, 0 and 38 by the bars' arrows; r first, so
   // that the charge bar is the last one moved.
@@ -117,6 +81,11 @@ struct Lab {
     return w.Text10.text() + "|" + w.Text11.text() + "|" + w.Text7.text() + "|" + w.Text8.text();
   }
 };
+
+QPoint thumbOf(const ui::ScrollBar& bar) {
+  return ui::testkit::windowPoint(
+      bar, ui::testkit::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center());
+}
 
 // Boxes move by whole pixels of 15 twips.
 bool near(double twips, double expected) {
@@ -150,6 +119,8 @@ class QuorvelTest : public QObject {
          {"Label4", "Label7", "Check1", "Check2", "Command1", "Command2", "Command3", "Text12"})
       QVERIFY2(!names.contains(absent), absent);
     QVERIFY(ui::testkit::controlsWithoutAccessibleName(w).isEmpty());
+    const QStringList covered = ui::testkit::controlsUnderDecorations(w);
+    QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
 
     const QImage shot = w.window()->grab().toImage();
     QCOMPARE(QColor(shot.pixel(lab.windowPoint(kBare))), QColor(0, 128, 128));
@@ -270,23 +241,24 @@ class QuorvelTest : public QObject {
     Quorvel& w = lab.w;
     lab.click(kForcesOption);
     lab.startLog();
-    auto [bar, at] = lab.under(lab.part(w.HScroll2, QStyle::SC_ScrollBarSlider).center());
-    QTest::mousePress(bar, Qt::LeftButton, {}, at);
-    QTest::mouseMove(bar, at - QPoint(30, 0));
+    ui::pointer::Hand hand(w.window());
+    QPoint thumb = thumbOf(w.HScroll2);
+    hand.press(thumb);
+    hand.moveTo(thumb - QPoint(30, 0));
     QVERIFY(w.HScroll2.value() < 0);
     QCOMPARE(w.Text2.text(), ui::Str(w.HScroll2.value()) + QStringLiteral("нКл"));
     QCOMPARE(w.Text8.text(), QStringLiteral("q2"));
     QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(1));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, at - QPoint(30, 0));
+    hand.release(thumb - QPoint(30, 0));
     QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(2));  // and once more when let go
 
     lab.startLog();
-    std::tie(bar, at) = lab.under(lab.part(w.HScroll3, QStyle::SC_ScrollBarSlider).center());
-    QTest::mousePress(bar, Qt::LeftButton, {}, at);
-    QTest::mouseMove(bar, at + QPoint(30, 0));
+    thumb = thumbOf(w.HScroll3);
+    hand.press(thumb);
+    hand.moveTo(thumb + QPoint(30, 0));
     QCOMPARE(w.Text5.text(), QStringLiteral(" 38см"));
     QVERIFY(lab.drawn(DrawRecord::Cls).empty());
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, at + QPoint(30, 0));
+    hand.release(thumb + QPoint(30, 0));
     QVERIFY(w.HScroll3.value() > 38);
     QCOMPARE(w.Text5.text(), "r = " + ui::Str(w.HScroll3.value()) + "см");
     QCOMPARE(lab.drawn(DrawRecord::Cls).size(), size_t(1));
