@@ -82,6 +82,7 @@ struct Lab {
   }
 };
 
+// The middle of a bar's thumb, in pixels of the window.
 QPoint thumbOf(const ui::ScrollBar& bar) {
   return ui::testkit::windowPoint(
       bar, ui::testkit::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center());
