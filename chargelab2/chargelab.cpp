@@ -60,6 +60,32 @@ void ChargeLab::placeChargeLabels() {
   c_.Text8.setLeft(xc + double(r50) + variant_.text8Offset);
 }
 
+void ChargeLab::quantityUpdate() {
+  updateQuantities();
+  if (variant_.textsAfterDrawing) {
+    drawSelectedMode();
+    writeQuantityTexts();
+  } else {
+    writeQuantityTexts();
+    drawSelectedMode();
+  }
+}
+
+void ChargeLab::distanceUpdate() {
+  writeDistanceText();
+  updateQuantities();
+  writeQuantityTexts();
+  drawSelectedMode();
+  placeChargeLabels();
+}
+
+void ChargeLab::drawSelectedMode() {
+  if (c_.Option1.value())
+    DrawForces();
+  else
+    DrawFieldStrengths();
+}
+
 // The drawings store the force with its sign: the direction of the arrows depends on it.
 void ChargeLab::computeSignedQuantities() {
   updateQuantities();

@@ -22,11 +22,15 @@ struct LabVariant {
   double text8Offset = 190;
   // DrawForces writes the bare force into Text3.
   bool forceTextInDrawForces = false;
+  // A charge change writes its texts after the drawing, so that the force stays in view in
+  // field mode too; otherwise before it.
+  bool textsAfterDrawing = false;
 };
 
 // The controls of the window that the quantities and the picture read and write.
 struct LabControls {
-  ui::Form& window;  // its FillColor is the red pen
+  ui::Form& window;           // its FillColor is the red pen
+  ui::OptionButton& Option1;  // selected: forces are drawn, otherwise field strengths
   ui::ScrollBar& HScroll1;
   ui::ScrollBar& HScroll2;
   ui::ScrollBar& HScroll3;
@@ -62,19 +66,27 @@ class ChargeLab {
 
   // The start-up texts: both charges in nC and r in cm.
   void writeStartTexts();
-  // Steps 1–3 of a charge change: k, F, q1, q2 and the field strength of each charge not 0.
-  void updateQuantities();
-  // Step 4: the force and both charges as texts.
-  void writeQuantityTexts();
-  // The distance text "r = ..см".
-  void writeDistanceText();
-  // Moves the charge labels next to the charges.
-  void placeChargeLabels();
+  // What a move of either charge bar does: the quantities, their texts and the picture of the
+  // selected mode, the texts before or after the picture as the variant says.
+  void quantityUpdate();
+  // What a move of the distance bar does: the distance text, the quantities and their texts,
+  // the picture, then the charge labels moved to the charges.
+  void distanceUpdate();
 
   void DrawForces();
   void DrawFieldStrengths();
 
  private:
+  // k, F, q1, q2 and the field strength of each charge that is not 0.
+  void updateQuantities();
+  // The force and both charges as texts.
+  void writeQuantityTexts();
+  // The distance text "r = ..см".
+  void writeDistanceText();
+  // Moves the charge labels next to the charges.
+  void placeChargeLabels();
+  void drawSelectedMode();
+
   // Where things go in one drawing; taken afresh at every call.
   struct Layout {
     double s = 0;           // vector scale, twips per unit

@@ -1,49 +1,28 @@
 #include "varden.h"
 
+#include "labstyle.h"
+
+using chargelab::kPale;
+using chargelab::kTeal;
+using chargelab::sans;
+using chargelab::styleBox;
+using chargelab::styleLabel;
+using chargelab::styleTag;
+using chargelab::times;
 using ui::Align;
 using ui::FontSpec;
 using ui::RGB;
 
 namespace {
 
-const ui::Color kTeal = RGB(0, 128, 128);
-const ui::Color kPale = RGB(192, 255, 255);
 const ui::Color kLightGrey = RGB(224, 224, 224);
-
-FontSpec sans(double size, bool bold = false, bool italic = false) {
-  return FontSpec{QStringLiteral("MS Sans Serif"), size, bold, italic, false};
-}
-FontSpec times(double size, bool bold = false) {
-  return FontSpec{QStringLiteral("Times New Roman"), size, bold, false, false};
-}
-
-void styleLabel(ui::Label& label, ui::Color fore, const FontSpec& font) {
-  label.setBackColor(kTeal);
-  label.setForeColor(fore);
-  label.setFont(font);
-  label.setAlignment(Align::Center);
-}
-
-void styleBox(ui::TextBox& box, ui::Color fore, const FontSpec& font, const QString& name) {
-  box.setForeColor(fore);
-  box.setFont(font);
-  box.setAccessibleName(name);
-}
-
-// The small borderless boxes that label the charges and vectors inside the picture.
-void styleTag(ui::TextBox& box, const QString& name) {
-  box.setBackColor(kPale);
-  box.setBorderStyle(0);
-  box.setFont(sans(8.25, true, true));
-  box.setAccessibleName(name);
-}
 
 }  // namespace
 
 Varden::Varden()
     : ui::Form(QStringLiteral("ChargeLab"), 7695, 7395),
-      lab_({*this, HScroll1, HScroll2, HScroll3, Picture1, Text1, Text2, Text3, Text4, Text5, Text6,
-            Text7, Text8, Text10, Text11},
+      lab_({*this, Option1, HScroll1, HScroll2, HScroll3, Picture1, Text1, Text2, Text3, Text4,
+            Text5, Text6, Text7, Text8, Text10, Text11},
            chargelab::LabVariant{}) {
   setUpLook();
   bindHandlers();
@@ -192,9 +171,7 @@ void Varden::showHelp(const QString& text) {
 }
 
 void Varden::HScroll1_Change() {
-  lab_.updateQuantities();
-  lab_.writeQuantityTexts();
-  drawSelectedMode();
+  lab_.quantityUpdate();
 }
 
 void Varden::HScroll2_Change() {
@@ -202,18 +179,7 @@ void Varden::HScroll2_Change() {
 }
 
 void Varden::HScroll3_Change() {
-  lab_.writeDistanceText();
-  lab_.updateQuantities();
-  lab_.writeQuantityTexts();
-  drawSelectedMode();
-  lab_.placeChargeLabels();
-}
-
-void Varden::drawSelectedMode() {
-  if (Option1.value())
-    DrawForces();
-  else
-    DrawFieldStrengths();
+  lab_.distanceUpdate();
 }
 
 void Varden::Option1_Click() {

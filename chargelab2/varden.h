@@ -105,7 +105,6 @@ class Varden : public ui::Form {
   void Picture1_DblClick();
   void DrawForces() { lab_.DrawForces(); }
   void DrawFieldStrengths() { lab_.DrawFieldStrengths(); }
-  void drawSelectedMode();
 
   void Check1_Click();
   void Check2_Click();

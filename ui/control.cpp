@@ -211,7 +211,8 @@ void Control::setBackColor(Color c) {
   applyColors();
 }
 void Control::applyColors() {
-  setRoleColors(widget_, QPalette::WindowText, fore_, QPalette::Window, back_);
+  // Option buttons and check boxes fill their background from the Button role, not Window.
+  setRoleColors(widget_, QPalette::WindowText, fore_, widget_->backgroundRole(), back_);
   widget_->setAutoFillBackground(true);
 }
 

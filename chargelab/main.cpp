@@ -1,0 +1,6 @@
+#include "quorvel.h"
+#include "ui/app.h"
+
+int main(int argc, char** argv) {
+  return ui::runProgram<Quorvel>(argc, argv);
+}
