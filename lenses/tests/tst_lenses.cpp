@@ -442,20 +442,6 @@ class LensesTest : public QObject {
     QCOMPARE(w.Picture1.foreColor(), kBlack);
   }
 
-  void thePauseLastsFiveMillisecondsPerUnitOfDistance() {
-    FakePlatform fake;
-    Form1 w;
-    w.show();
-    click(w.Option2);
-    std::vector<double> at;
-    runLenses(fake, w, 3, [&](int) { at.push_back(fake.now()); });
-    QVERIFY(qAbs(at[1] - at[0] - 4.0) < 0.01);  // d = 800
-    setByReader(w.HScroll1, 10);
-    at.clear();
-    runLenses(fake, w, 3, [&](int) { at.push_back(fake.now()); });
-    QVERIFY(qAbs(at[2] - at[1] - 0.05) < 0.01);
-  }
-
   void helpShownByItsButtonAndHiddenByTheLenses() {
     FakePlatform fake;
     Form1 w;
@@ -486,51 +472,58 @@ class LensesTest : public QObject {
     QVERIFY(w.form2.loaded() && !fake.ended);
   }
 
-  void clearingInsideThePauseEndsTheLoopAfterItsErase() {
+  // Each row: d, then what the pupil does in which pause ("3:clear" presses "Очистка" in the
+  // third), the pauses the run then has and the deepest nesting.
+  void theLoopStopsAfterItsErase_data() {
+    QTest::addColumn<int>("d");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("pauses");
+    QTest::addColumn<int>("deepest");
+    QTest::newRow("Очистка in the third pause") << 800 << "3:clear" << 3 << 1;
+    QTest::newRow("a resize in the second") << 10 << "2:resize" << 2 << 1;
+    QTest::newRow("Линзы nests, one Очистка ends both") << 400 << "2:lenses,4:clear" << 4 << 2;
+  }
+
+  void theLoopStopsAfterItsErase() {
+    QFETCH(int, d);
+    QFETCH(QString, script);
+    QFETCH(int, pauses);
+    QFETCH(int, deepest);
     FakePlatform fake;
     Form1 w;
     w.show();
     click(w.Option1);
+    setByReader(w.HScroll1, d);
     w.Picture1.setLogging(true);
-    runLenses(fake, w, 3);
-    QCOMPARE(fake.pauses(), 3);
+    std::vector<double> at;
+    int depth = 0;
+    fake.onPause = [&](int n) {
+      at.push_back(fake.now());
+      depth = std::max(depth, nestingDepth());
+      for (const QString& step : script.split(',')) {
+        if (step.section(':', 0, 0).toInt() != n) continue;
+        const QString action = step.section(':', 1);
+        if (action == "clear") click(w.Command1);
+        if (action == "lenses") click(w.Command3);
+        if (action == "resize") w.setClientSize(14000, 9000);
+      }
+      if (n > 20) click(w.Command1);  // a loop that did not stop fails below, not by hanging
+    };
+    click(w.Command3);
+    QCOMPARE(fake.pauses(), pauses);
+    QCOMPARE(depth, deepest);
     QCOMPARE(w.Running, qint16(0));
+    QVERIFY(qAbs(at[1] - at[0] - d * 0.005) < 0.005);  // the pause: 5 ms per unit of d
     // The last thing drawn is the erase's lens, then the pen goes back to one pixel.
     QCOMPARE(w.Picture1.log().back().color, kGreyBack);
     QCOMPARE(w.Picture1.drawWidth(), 1);
-    // Only the axis, the scale and the black start object of "Очистка" are left: no image.
-    QCOMPARE(pixelsOf(w.Picture1.image(), kRed, w.Picture1.image().rect()), 0);
-    QCOMPARE(pixelsOf(w.Picture1.image(), kBlueSame, w.Picture1.image().rect()), 0);
-  }
-
-  void lensesInsideThePauseNestAndOneClearingEndsBoth() {
-    FakePlatform fake;
-    Form1 w;
-    w.show();
-    click(w.Option1);
-    int deepest = 0;
-    fake.onPause = [&](int n) {
-      deepest = std::max(deepest, nestingDepth());
-      if (n == 2) click(w.Command3);
-      if (n == 4) click(w.Command1);
-    };
-    click(w.Command3);
-    QCOMPARE(deepest, 2);
-    QCOMPARE(fake.pauses(), 4);
-    QCOMPARE(w.Running, qint16(0));
-  }
-
-  void resizingInsideThePauseStopsTheLoop() {
-    FakePlatform fake;
-    Form1 w;
-    w.show();
-    click(w.Option2);
-    fake.onPause = [&](int n) {
-      if (n == 2) w.setClientSize(12000, 7000);
-      if (n > 10) click(w.Command1);  // never reached when the resize stops it
-    };
-    click(w.Command3);
-    QCOMPARE(fake.pauses(), 2);
+    // No image is left, unless a resize moved the picture's pixels under the erase (the help
+    // asks the pupil to press "Линзы" again then).
+    const QRect all = w.Picture1.image().rect();
+    if (!script.contains("resize")) {
+      QCOMPARE(pixelsOf(w.Picture1.image(), kRed, all), 0);
+      QCOMPARE(pixelsOf(w.Picture1.image(), kBlueSame, all), 0);
+    }
   }
 
   // The bar runs from 800 at its left end to 10 at its right: each arrow moves d towards the
