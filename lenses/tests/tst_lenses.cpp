@@ -144,7 +144,7 @@ class LensesTest : public QObject {
         QStringList());
   }
 
-  void fonts() {
+  void designSizesAndFonts() {
     FakePlatform fake;
     Form1 w;
     w.show();
@@ -153,17 +153,26 @@ class LensesTest : public QObject {
     };
     const struct {
       Control* c;
+      double width, height;  // twips
       FontSpec f;
-    } table[] = {{&w.Command1, font(9.75, true)},    {&w.Command2, font(12, false)},
-                 {&w.Command3, font(13.5, true)},    {&w.Text1, font(13.5, true)},
-                 {&w.Label1, font(9.75, false)},     {&w.Label2, font(13.5, true)},
-                 {&w.Label3, font(9.75, true)},      {&w.Label4, font(13.5, true)},
-                 {&w.Label5, font(13.5, true)},      {&w.Label6, font(9.75, false)},
-                 {&w.Label7, font(9.75, true)},      {&w.Label8, font(13.5, true)},
-                 {&w.Label9, font(13.5, false)},     {&w.Option1, font(8.25, false)},
-                 {&w.form2.Text1, font(13.5, false)}};
-    for (const auto& row : table)
+    } table[] = {
+        {&w.Command1, 1575, 495, font(9.75, true)},     {&w.Command2, 1575, 495, font(12, false)},
+        {&w.Command3, 1575, 495, font(13.5, true)},     {&w.Option1, 1815, 255, font(8.25, false)},
+        {&w.Option2, 2175, 255, font(8.25, false)},     {&w.HScroll1, 2295, 495, font(8.25, false)},
+        {&w.HScroll2, 2055, 495, font(8.25, false)},    {&w.HScroll3, 2055, 495, font(8.25, false)},
+        {&w.Text1, 6255, 855, font(13.5, true)},        {&w.Label1, 1575, 735, font(9.75, false)},
+        {&w.Label2, 1095, 495, font(13.5, true)},       {&w.Label3, 1335, 495, font(9.75, true)},
+        {&w.Label4, 975, 495, font(13.5, true)},        {&w.Label5, 1215, 495, font(13.5, true)},
+        {&w.Label6, 1575, 615, font(9.75, false)},      {&w.Label7, 1575, 615, font(9.75, true)},
+        {&w.Label8, 1095, 495, font(13.5, true)},       {&w.Label9, 2295, 735, font(13.5, false)},
+        {&w.form2.Text1, 6375, 4215, font(13.5, false)}};
+    for (const auto& row : table) {
       QVERIFY2(row.c->font() == row.f, qPrintable(row.c->name()));
+      QVERIFY2(qAbs(row.c->width() - row.width) < 15 && qAbs(row.c->height() - row.height) < 15,
+               qPrintable(row.c->name()));
+    }
+    QVERIFY(qAbs(w.form2.Text1.left() - 240) < 15 && qAbs(w.form2.Text1.top() - 120) < 15);
+    QCOMPARE(w.form2.clientWidth() * 10000 + w.form2.clientHeight(), 6780.0 * 10000 + 4530);
     QCOMPARE(w.Picture1.font(), font(12, false));
     QCOMPARE(w.Picture1.backColor(), kWhite);
   }
