@@ -63,21 +63,6 @@ class Form1 : public ui::Form {
   void Option1_Click();
   void Option2_Click();
 
-  // Labels come first: created first, they lie beneath the controls they overlap.
-  ui::Label Label1{this, "Label1", "Label1", {3360, 6840, 1215, 375}};
-  ui::Label Label2{this, "Label2", "Label2", {9360, 3840, 1095, 375}};
-  ui::Label Label3{this, "Label3", "Label3", {1080, 6840, 1215, 375}};
-  ui::Label Label4{this, "Label4", "e=", {2880, 6840, 495, 375}};
-  ui::Label Label5{this, "Label5", "b=", {8880, 3840, 375, 375}};
-  ui::Label Label6{this, "Label6", "A=", {600, 6840, 495, 375}};
-  ui::Label Label7{this, "Label7", "", {120, 6120, 5535, 735}};
-  ui::Label Label8{this, "Label8", "L=", {9000, 360, 495, 495}};
-  ui::Label Label9{this, "Label9", "C=", {9000, 1440, 495, 375}};
-  ui::Label Label10{this, "Label10", "Затухание", {9000, 2520, 1335, 375}};
-  ui::Label Label11{this, "Label11", "", {9600, 360, 975, 495}};
-  ui::Label Label12{this, "Label12", "", {9600, 1440, 975, 495}};
-  ui::Label Label13{this, "Label13", " Число точек", {5880, 6240, 1335, 615}};
-  ui::Label Label14{this, "Label14", "R=", {2640, 240, 495, 375}};
   ui::CommandButton Command1{this, "Command1", "Очистка рисунка", {9120, 6720, 1815, 735}};
   ui::CommandButton Command2{this, "Command2", "График i", {9120, 5880, 1815, 615}};
   ui::CommandButton Command3{this, "Command3", "График u", {9120, 5040, 1815, 615}};
@@ -99,6 +84,20 @@ class Form1 : public ui::Form {
   ui::OptionButton Option1{this, "Option1", "C", {9000, 3120, 1095, 255}};
   ui::OptionButton Option2{this, "Option2", "L", {9000, 3480, 1095, 255}};
   ui::PictureBox Picture1{this, "Picture1", {120, 720, 8655, 5000}};
+  ui::Label Label1{this, "Label1", "Label1", {3360, 6840, 1215, 375}};
+  ui::Label Label2{this, "Label2", "Label2", {9360, 3840, 1095, 375}};
+  ui::Label Label3{this, "Label3", "Label3", {1080, 6840, 1215, 375}};
+  ui::Label Label4{this, "Label4", "e=", {2880, 6840, 495, 375}};
+  ui::Label Label5{this, "Label5", "b=", {8880, 3840, 375, 375}};
+  ui::Label Label6{this, "Label6", "A=", {600, 6840, 495, 375}};
+  ui::Label Label7{this, "Label7", "", {120, 6120, 5535, 735}};
+  ui::Label Label8{this, "Label8", "L=", {9000, 360, 495, 495}};
+  ui::Label Label9{this, "Label9", "C=", {9000, 1440, 495, 375}};
+  ui::Label Label10{this, "Label10", "Затухание", {9000, 2520, 1335, 375}};
+  ui::Label Label11{this, "Label11", "", {9600, 360, 975, 495}};
+  ui::Label Label12{this, "Label12", "", {9600, 1440, 975, 495}};
+  ui::Label Label13{this, "Label13", " Число точек", {5880, 6240, 1335, 615}};
+  ui::Label Label14{this, "Label14", "R=", {2640, 240, 495, 375}};
 
  private:
   enum class Curves { Current, Voltage, Both };

@@ -110,9 +110,10 @@ void Form1::Command1_Click() {
 void Form1::Command2_Click() {
   Picture1.cls();
   Running = kTrue;
-  // x runs right and y up; a distance that is not a positive finite number gets the 5 m view
-  // of a shot not yet computed, rather than a view without width or running leftwards.
-  Picture1.scale(0, 15, S > 0 && std::isfinite(S) ? S + 5 : 5, -5);
+  // x runs right and y up over S + 5 m (leftwards for a distance below -5 m); a view without
+  // width (S = -5) or without a finite one gets the 5 m view of a shot not yet computed.
+  const double width = S + 5;
+  Picture1.scale(0, 15, std::isfinite(width) && width != 0 ? width : 5, -5);
   drawAxes();
   drawTarget();
 

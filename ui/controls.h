@@ -113,15 +113,22 @@ class Control {
   std::function<void()> onClick;
   std::function<void()> onDblClick;
 
-  // A pupil's mouse click on the control, with everything that follows from it.
+  // A pupil's mouse click on the control, through the window: the press and the release go
+  // to whatever lies at the control's click point (the control, unless another covers it).
+  // A hidden control cannot be clicked.
   virtual void click();
-  // A pupil's double click: a click first, then the double click.
+  // A pupil's double click there: a click first, then the double click.
   void dblClick();
 
  protected:
   Control(Container* parent, QString name, ControlKind kind, QWidget* widget, const Rect& r,
           Color fore, Color back);
   virtual void applyColors();
+  // Where the pupil's mouse goes to click the control, in the widget's pixels.
+  virtual QPoint clickPoint() const;
+  // Whether the pupil can see the control to click it: it and every container up to the window
+  // are visible.
+  bool reachable() const;
   // Called after the program changed the control's size.
   virtual void resized() {}
   void fireClick() { fire(onClick); }
@@ -149,6 +156,8 @@ class CommandButton : public Control {
   void applyColors() override;
 };
 
+// A caption on the container's surface: beneath every button, bar, box and picture of the
+// container whatever the order they were made in; it takes the clicks nothing covers.
 class Label : public Control {
  public:
   Label(Container* parent, QString name, const QString& caption, const Rect& r);
@@ -162,6 +171,8 @@ class Label : public Control {
 
  protected:
   void applyColors() override;
+  // The pupil clicks the label where it shows, nearest its middle: controls may cover a part.
+  QPoint clickPoint() const override;
 };
 
 class TextBox : public Control {
@@ -206,11 +217,15 @@ class ScrollBar : public Control {
   int value() const;
   // Raises Change when the value changes.
   void setValue(int v);
+  // Whether Min lies below Max in the order of the bar: Min at the left or top is the larger.
+  bool descending() const { return min_ > max_; }
   void setSmallChange(int v);
   void setLargeChange(int v);
-  // The pupil dragging the thumb to `to` (Scroll on the way) and letting go (Change).
+  // The pupil taking the thumb with the mouse, moving it to where `to` lies (Scroll on the
+  // way) and letting go (Change).
   void drag(int to);
-  // The pupil clicking an arrow: one small step towards Max (+1) or Min (-1).
+  // The pupil clicking an arrow: the bottom or right one (+1, towards Max) or the top or left
+  // one (-1, towards Min).
   void step(int direction);
 
   std::function<void()> onChange;
@@ -218,7 +233,12 @@ class ScrollBar : public Control {
 
  private:
   void applyRange();
+  // The widget counts from its top or left end upwards; a bar whose Min is the larger runs
+  // on it negated, so that every arrow, key, wheel turn and drag keeps its direction.
+  int toBar(int v) const { return descending() ? -v : v; }
+  int fromBar(int q) const { return descending() ? -q : q; }
   int min_, max_;
+  int lastValue_;
 };
 
 class OptionButton : public Control {
@@ -228,8 +248,14 @@ class OptionButton : public Control {
   void setCaption(const QString& text);
   bool value() const;
   // Selecting raises Click (and clears the other options of the container); clearing does not.
+  // A selection by mouse, keys or a screen reader raises Click once too.
   void setValue(bool on);
-  void click() override;
+
+ protected:
+  QPoint clickPoint() const override;
+
+ private:
+  bool checkedAtPress_ = false;
 };
 
 class CheckBox : public Control {
@@ -239,9 +265,11 @@ class CheckBox : public Control {
   void setCaption(const QString& text);
   // 0 unchecked, 1 checked.
   int value() const;
-  // A change raises Click.
+  // A change raises Click, whether made by code, mouse, keys or a screen reader.
   void setValue(int v);
-  void click() override;
+
+ protected:
+  QPoint clickPoint() const override;
 };
 
 class Frame : public Control, public Container {
@@ -251,6 +279,10 @@ class Frame : public Control, public Container {
   void setCaption(const QString& text);
   QWidget* clientWidget() const override;
   Form& form() override { return container().form(); }
+
+ protected:
+  // The pupil clicks the frame where no control inside it lies.
+  QPoint clickPoint() const override;
 };
 
 // A picture box: a canvas and a container of controls.
@@ -281,20 +313,29 @@ class PictureBox : public Canvas, public Control, public Container {
 
  protected:
   void resized() override;
+  // The pupil clicks the picture where no control inside it lies.
+  QPoint clickPoint() const override;
 };
 
-// A plain rectangle drawn on the window; takes no clicks.
+// A plain rectangle drawn on the container's surface, beneath its controls; takes no clicks.
 class Shape : public Control {
  public:
   Shape(Container* parent, QString name, const Rect& r, Color border = kBlack);
   void setBorderColor(Color c);
+
+ protected:
+  void applyColors() override;
 };
 
-// A straight line drawn on the window from (x1, y1) to (x2, y2); takes no clicks.
+// A straight line drawn on the container's surface from (x1, y1) to (x2, y2), beneath its
+// controls and in its own colour only; takes no clicks.
 class LineShape : public Control {
  public:
   LineShape(Container* parent, QString name, double x1, double y1, double x2, double y2,
             Color color = kBlack, int width = 1);
+
+ protected:
+  void applyColors() override;
 };
 
 // The shortest period a timer really ticks with, whatever its Interval.
@@ -403,7 +444,7 @@ class Form : public Container, public Canvas {
   const FontSpec& font() const { return Canvas::font(); }
   void setFont(const FontSpec& f);
 
-  // The pupil clicking or double-clicking the bare window.
+  // The pupil clicking or double-clicking the bare window, at a point no control covers.
   void click();
   void dblClick();
 

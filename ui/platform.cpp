@@ -129,12 +129,18 @@ void pause(double seconds) {
   current->pauseStarted();
   const float t0 = Timer();
   const double until = double(t0) + seconds;
-  for (;;) {
+  for (bool waited = false;; waited = true) {
     if (ended) throw ProgramEnded();
     double now = Timer();
     // The clock falls back to 0 at midnight (or jumps back when it is set): count on from t0.
     if (now < t0) now += 86400.0;
-    if (now >= until) return;
+    if (now >= until) {
+      // However short the pause, the events waiting now run once: a loop whose pause comes out
+      // at zero or below can still be stopped.
+      if (!waited) current->processEvents();
+      if (ended) throw ProgramEnded();
+      return;
+    }
     current->waitForEvents(std::max(1, int(std::ceil((until - now) * 1000.0))));
   }
 }

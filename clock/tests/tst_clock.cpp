@@ -8,36 +8,29 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/pointer.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using ui::DrawRecord;
+using ui::testkit::clickAt;
+using ui::testkit::clickOn;
+using ui::testkit::windowPoint;
 
 namespace {
-
-// A left click at a point of a top-level window, delivered to whatever widget lies there.
-void clickAt(QWidget* top, QPoint pos) {
-  QWidget* target = top->childAt(pos);
-  if (!target) target = top;
-  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, pos));
-}
-
-void clickControl(ui::Form& form, ui::Control& c) {
-  QWidget* top = form.window();
-  clickAt(top, c.widget()->mapTo(top, c.widget()->rect().center()));
-}
 
 // Picks a menu entry as the pupil does: an entry of the bar is clicked there; an item is
 // reached by opening its entry's menu and clicking the item in it.
 void pickMenu(ui::Form& form, ui::Menu& entry, ui::Menu* item = nullptr) {
   auto* bar = form.window()->findChild<QMenuBar*>();
   QVERIFY(bar);
-  clickAt(form.window(), bar->mapTo(form.window(), bar->actionGeometry(entry.action()).center()));
+  clickAt(form, ui::pointer::windowPos(bar, bar->actionGeometry(entry.action()).center()));
   if (!item) return;
   QMenu* menu = entry.action()->menu<QMenu*>();
   QVERIFY(menu);
   QTRY_VERIFY(menu->isVisible());
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item->action()).center());
+  ui::pointer::click(menu, menu->actionGeometry(item->action()).center());
   QTRY_VERIFY(!menu->isVisible());
 }
 
@@ -58,11 +51,9 @@ struct Rig {
     for (int i = 0; i < int(std::lround(seconds * 4)); ++i)
       tickAfter(0.25);
   }
-  void click(ui::Control& c) { clickControl(w, c); }
+  void click(ui::Control& c) { clickOn(c); }
   // A click on the dial below its centre, where no text box or button lies.
-  void clickDial() {
-    clickAt(w.window(), w.Pic1.widget()->mapTo(w.window(), w.Pic1.toPixel(0, -1000)));
-  }
+  void clickDial() { clickAt(w, windowPoint(w.Pic1, w.Pic1.toPixel(0, -1000))); }
   std::vector<DrawRecord> drawn(DrawRecord::Kind kind) const {
     std::vector<DrawRecord> out;
     for (const DrawRecord& r : w.Pic1.log())
@@ -242,7 +233,7 @@ class ClockTest : public QObject {
     QCOMPARE(rig.drawn(DrawRecord::Line).size(), size_t(1));
     // The dial sets the picture's scale afresh, also after a resize too small to re-lay it.
     rig.w.setClientSize(3000, 700);
-    clickAt(rig.w.window(), rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(10, 10)));
+    clickAt(rig.w, windowPoint(rig.w.Pic1, QPoint(10, 10)));
     const double sw = rig.w.clientWidth(), sh = rig.w.clientHeight();
     QCOMPARE(rig.w.Pic1.scaleLeft(), -sw);
     QCOMPARE(rig.w.Pic1.scaleWidth(), 1.5 * sw);

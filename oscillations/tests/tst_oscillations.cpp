@@ -1,4 +1,5 @@
 // The LC circuit lesson driven as a pupil drives it: the main window, then the quiz.
+#include <QAccessibleActionInterface>
 #include <QtTest>
 #include <cmath>
 
@@ -6,6 +7,7 @@
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using namespace ui;
 using ui::testkit::FakePlatform;
@@ -80,7 +82,7 @@ class OscillationsTest : public QObject {
     w.show();
     QCOMPARE(w.Amplitude, atLoad);  // drawn before any seeding from the clock
     QVERIFY(w.Amplitude >= 10 && w.Amplitude <= 189 && w.Amplitude == std::floor(w.Amplitude));
-    QCOMPARE(w.Label3.caption(), CStr(w.Amplitude));
+    QCOMPARE(w.Label3.caption(), QString::number(int(w.Amplitude)));  // a whole number
     QCOMPARE(w.Label11.caption() + w.Label12.caption() + w.Label13.caption(),
              QStringLiteral(" .5 .005 5"));
     QCOMPARE(w.Label1.caption() + "|" + w.Label2.caption(), QStringLiteral("2.7|0.04"));
@@ -93,6 +95,29 @@ class OscillationsTest : public QObject {
     fake.advance(1.3);
     w.Command6.click();
     QVERIFY(w.Amplitude >= 100 && w.Amplitude <= 249 && w.Amplitude != atLoad);
+  }
+
+  void dampingBarStepsTowardsTheArrowClicked() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    QCOMPARE(w.Label2.caption(), QStringLiteral("0.04"));
+    w.VScroll1.step(-1);  // the top arrow: towards Min 5, stronger damping
+    QCOMPARE(w.Label2.caption(), QStringLiteral("0.06"));
+    w.VScroll1.step(1);  // the bottom arrow twice: towards Max 1
+    w.VScroll1.step(1);
+    QCOMPARE(w.Label2.caption(), QStringLiteral("0.02"));
+    w.VScroll1.drag(5);
+    QCOMPARE(w.Label2.caption(), QStringLiteral("0.1"));
+  }
+
+  void noLabelLiesOverAControl() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    QCOMPARE(testkit::controlsUnderDecorations(w), QStringList());
+    w.setClientSize(9000, 6000);
+    QCOMPARE(testkit::controlsUnderDecorations(w), QStringList());
   }
 
   void phaseOptionsHideOneBarAndResetBoth() {
@@ -202,7 +227,7 @@ class OscillationsTest : public QObject {
     w.HScroll4.setValue(R);
     w.Picture1.setLogging(true);
     runFrames(fake, w, w.Command7, 1);
-    QCOMPARE(w.Label7.caption(), "w0 = " + w0 + "      R = " + Str(R));
+    QCOMPARE(w.Label7.caption(), "w0 = " + w0 + "      R = " + QStringLiteral(" %1").arg(R));
     const std::vector<QPointF> curve = pointsIn(w.Picture1, kRed);
     QCOMPARE(curve.size(), size_t(499));  // w = 1, 1.5, ..., 250
     const QPointF top = *std::min_element(curve.begin(), curve.end(),
@@ -261,6 +286,7 @@ class OscillationsTest : public QObject {
     FakePlatform fake;
     Form2 q(oscillationsQuiz());
     q.show();
+    openQuestion(q, 4);
     q.Option8.click();
     for (int n = 1; n <= 4; ++n) {
       q.Text1.setForeColor(kRed);
@@ -300,6 +326,19 @@ class OscillationsTest : public QObject {
     QVERIFY2(q.Text1.text().startsWith(text), qPrintable(q.Text1.text()));
     QVERIFY(shown.size() <= 1);  // never a grade on the way to the request to choose
     QCOMPARE(q.Text1.foreColor(), text.startsWith(QStringLiteral("Исследуйте")) ? kBlack : kRed);
+  }
+
+  void aScreenReaderAnswersTheQuiz() {
+    FakePlatform fake;
+    Form2 q(oscillationsQuiz());
+    q.show();
+    for (int k : {1, 3, 6, 8}) {
+      openQuestion(q, (k + 1) / 2);
+      QVERIFY(testkit::accessibleAction(named(q, QStringLiteral("Option%1").arg(k)),
+                                        QAccessibleActionInterface::toggleAction()));
+    }
+    q.Command6.click();
+    QVERIFY2(q.Text1.text().startsWith(gradeText(5, 4, 0)), qPrintable(q.Text1.text()));
   }
 
   void quizCheckResetAndHide() {

@@ -1,5 +1,6 @@
 #include "fakeplatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QWidget>
 #include <cmath>
@@ -24,6 +25,15 @@ void FakePlatform::setTime(double secondsSinceMidnight) {
 
 void FakePlatform::advance(double seconds) {
   setTime(now_ + seconds);
+}
+
+void FakePlatform::processEvents() {
+  QCoreApplication::sendPostedEvents();
+}
+
+void FakePlatform::waitForEvents(int ms) {
+  processEvents();
+  advance(ms / 1000.0);
 }
 
 void FakePlatform::pauseStarted() {

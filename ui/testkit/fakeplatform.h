@@ -42,8 +42,10 @@ class FakePlatform : public Platform {
 
   double secondsSinceMidnight() override { return now_; }
   void pauseStarted() override;
-  void processEvents() override {}
-  void waitForEvents(int ms) override { advance(ms / 1000.0); }
+  // Qt handles the events posted so far (show, hide, paint, queued calls) as the real platform
+  // would, but no timer fires: a run stays the same at every start.
+  void processEvents() override;
+  void waitForEvents(int ms) override;
   QString inputBox(const QString& prompt, const QString& title,
                    const QString& defaultText) override;
   Color chooseColor(Color current) override;

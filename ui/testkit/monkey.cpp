@@ -3,14 +3,20 @@
 #include <pthread.h>
 #include <time.h>
 #include <unistd.h>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QWidget>
+#include <QtTest>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
+
+#include "pupil.h"
 
 namespace ui::testkit {
 namespace {
@@ -32,6 +38,22 @@ long long nowMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
              std::chrono::steady_clock::now().time_since_epoch())
       .count();
+}
+
+// Types as the pupil does: the box takes the focus, all its text is selected and the keys
+// replace it.
+void typeInto(const Control& box, const QString& text) {
+  pressKey(box, Qt::Key_A, Qt::ControlModifier);
+  QWidget* focused = box.widget()->window()->focusWidget();
+  QWidget* target = focused ? focused : box.widget();
+  if (text.isEmpty()) QTest::keyClick(target, Qt::Key_Delete);
+  // Key by key with the character as the key's text: QTest's own typing takes Latin-1 only.
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &release);
+  }
 }
 
 bool resizable(const Form& f) {
@@ -117,14 +139,13 @@ void Monkey::actOn(Control& c) {
   result_.lastAction = c.name();
   switch (c.kind()) {
     case ControlKind::TextBox: {
-      auto& t = static_cast<TextBox&>(c);
       if (chance(0.6)) {
         const QString text = junk();
         result_.lastAction += QStringLiteral(" type \"%1\"").arg(text);
-        t.type(text);
+        typeInto(c, text);
       } else {
         result_.lastAction += QStringLiteral(" click");
-        t.click();
+        c.click();
       }
       break;
     }
@@ -132,21 +153,60 @@ void Monkey::actOn(Control& c) {
     case ControlKind::VScrollBar: {
       auto& s = static_cast<ScrollBar&>(c);
       const int lo = std::min(s.min(), s.max()), hi = std::max(s.min(), s.max());
-      const int to = uniform(lo, hi);
-      const int how = uniform(0, 2);
-      result_.lastAction += QStringLiteral(" %1 %2")
-                                .arg(how == 0   ? "drag"
-                                     : how == 1 ? "set"
-                                                : "step")
-                                .arg(to);
-      if (how == 0)
-        s.drag(to);
-      else if (how == 1 && s.enabled())
-        s.setValue(to);
-      else
-        s.step(chance(0.5) ? 1 : -1);
+      switch (uniform(0, 4)) {
+        case 0: {
+          const int to = uniform(lo, hi);
+          result_.lastAction += QStringLiteral(" drag %1").arg(to);
+          s.drag(to);
+          break;
+        }
+        case 1: {
+          const int towards = chance(0.5) ? 1 : -1;
+          result_.lastAction += QStringLiteral(" arrow %1").arg(towards);
+          s.step(towards);
+          break;
+        }
+        case 2: {
+          const bool add = chance(0.5);
+          result_.lastAction +=
+              add ? QStringLiteral(" track after") : QStringLiteral(" track before");
+          clickScrollBarPart(s, add ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+          break;
+        }
+        case 3: {
+          static const Qt::Key keys[] = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                                         Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
+                                         Qt::Key_Home,  Qt::Key_End};
+          const Qt::Key key = keys[uniform(0, int(std::size(keys)) - 1)];
+          result_.lastAction += QStringLiteral(" key %1").arg(int(key), 0, 16);
+          pressKey(s, key);
+          break;
+        }
+        default: {
+          const int notches = chance(0.5) ? uniform(1, 3) : -uniform(1, 3);
+          result_.lastAction += QStringLiteral(" wheel %1").arg(notches);
+          turnWheel(s, notches);
+        }
+      }
       break;
     }
+    case ControlKind::Option:
+    case ControlKind::Check:
+      if (chance(0.15)) {
+        const bool space = c.kind() == ControlKind::Check || chance(0.5);
+        const Qt::Key key = space ? Qt::Key_Space : chance(0.5) ? Qt::Key_Down : Qt::Key_Up;
+        result_.lastAction += QStringLiteral(" key %1").arg(int(key), 0, 16);
+        pressKey(c, key);
+        break;
+      }
+      if (chance(0.15)) {
+        const QString action = chance(0.5) ? QAccessibleActionInterface::toggleAction()
+                                           : QAccessibleActionInterface::pressAction();
+        result_.lastAction += QStringLiteral(" accessible ") + action;
+        accessibleAction(c, action);
+        break;
+      }
+      [[fallthrough]];
     default:
       if (chance(0.15)) {
         result_.lastAction += QStringLiteral(" double click");
@@ -205,7 +265,15 @@ void Monkey::onPause() {
       requestEnd();
       return;
     }
-    if (!stops_.empty()) stops_[uniform(0, int(stops_.size()) - 1)]->click();
+    if (!stops_.empty()) {
+      Control& stop = *stops_[uniform(0, int(stops_.size()) - 1)];
+      // After a resize the button may lie outside the window; the pupil would widen it to
+      // reach "Стоп", which here is its handler run as the click would run it.
+      if (widgetAt(stop.container().form(), windowPoint(stop)) == stop.widget())
+        stop.click();
+      else if (stop.enabled())
+        fire(stop.onClick);
+    }
     return;
   }
   if (nestingDepth() < 6 && chance(nestedChance_)) {

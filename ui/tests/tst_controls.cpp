@@ -130,10 +130,11 @@ class ControlsTest : public QObject {
     QCOMPARE(f.VScroll1.value(), 2);
     f.VScroll1.setValue(50);
     QCOMPARE(f.VScroll1.value(), 50);
-    auto* bar = static_cast<QScrollBar*>(f.VScroll1.widget());
-    QVERIFY(bar->invertedAppearance());
-    QCOMPARE(bar->minimum(), 1);
-    QCOMPARE(bar->maximum(), 50);
+    f.VScroll1.setValue(99);  // beyond Min: held at Min
+    QCOMPARE(f.VScroll1.value(), 50);
+    f.VScroll1.setMin(20);  // the value follows the narrower range, raising Change
+    QCOMPARE(f.VScroll1.value(), 20);
+    QCOMPARE(f.events.last(), QStringLiteral("VChange 20"));
   }
 
   void checkBoxValueChangedByCodeRaisesClick() {

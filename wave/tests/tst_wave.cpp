@@ -9,6 +9,7 @@
 #include "ui/platform.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
+#include "ui/testkit/pupil.h"
 
 using ui::DrawRecord;
 using wave::Form1;
@@ -108,8 +109,30 @@ class WaveTest : public QObject {
     w.Damping = 0;
     w.Command6.click();
     QCOMPARE(w.Label2.caption(), text);
-    QCOMPARE(w.Label3.caption(), ui::CStr(w.Amplitude));
+    QCOMPARE(w.Label3.caption(), QString::number(int(w.Amplitude)));  // a whole number
     QVERIFY(w.Amplitude >= 10 && w.Amplitude <= 99 && w.Amplitude == std::floor(w.Amplitude));
+  }
+
+  void dampingBarMovesTowardsTheArrowClicked() {
+    ui::testkit::FakePlatform fake;
+    Form1 w;
+    w.show();
+    QCOMPARE(w.Label2.caption(), QStringLiteral(" .1- 100"));
+    w.VScroll1.step(-1);  // the top arrow: towards Min 50
+    QCOMPARE(w.Label2.caption(), QStringLiteral(" .2- 50"));
+    w.VScroll1.drag(50);  // the thumb up to the top
+    QCOMPARE(w.Label2.caption(), QStringLiteral(" 5- 2"));
+    w.VScroll1.step(1);  // the bottom arrow
+    QCOMPARE(w.Label2.caption(), QStringLiteral(" 4.9- 2"));
+  }
+
+  void noLabelLiesOverAControl() {
+    ui::testkit::FakePlatform fake;
+    Form1 w;
+    w.show();
+    QCOMPARE(ui::testkit::controlsUnderDecorations(w), QStringList());
+    w.setClientSize(12000, 8000);
+    QCOMPARE(ui::testkit::controlsUnderDecorations(w), QStringList());
   }
 
   void stopBeforeAnyStartDrawsOnlyTheAxes() {

@@ -1,0 +1,155 @@
+#include "controls_p.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextEdit>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "qtbridge.h"
+
+namespace ui {
+
+using namespace detail;
+
+// ---- Frame ----
+
+Frame::Frame(Container* parent, QString name, const QString& caption, const Rect& r)
+    : Control(parent, std::move(name), ControlKind::Frame,
+              new QGroupBox(caption, parent->clientWidget()), r, kSysButtonText, kSysButtonFace) {
+  widget()->installEventFilter(new ClickFilter(
+      widget(), [this] { fireClick(); }, [this] { fireDblClick(); }, true));
+  setCaption(caption);
+  applyColors();
+}
+QString Frame::caption() const {
+  return static_cast<QGroupBox*>(widget())->title();
+}
+void Frame::setCaption(const QString& text) {
+  static_cast<QGroupBox*>(widget())->setTitle(text);
+  setAccessibleName(text);
+}
+QWidget* Frame::clientWidget() const {
+  return widget();
+}
+QPoint Frame::clickPoint() const {
+  return barePoint(widget()).value_or(widget()->rect().center());
+}
+
+// ---- PictureBox ----
+
+namespace {
+
+// The widget of a picture box: shows the canvas raster inside an optional sunken frame.
+class PictureWidget : public QFrame {
+ public:
+  PictureWidget(QWidget* parent, Canvas* canvas) : QFrame(parent), canvas_(canvas) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+  // Asks for one repaint however many drawing calls come before it: a curve of thousands of
+  // points would otherwise spend more time scheduling repaints than drawing. Every paint shows
+  // the whole raster as it stands then.
+  void scheduleRepaint() {
+    if (repaintPending_) return;
+    repaintPending_ = true;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    repaintPending_ = false;
+    QFrame::paintEvent(e);
+    QPainter p(this);
+    p.drawImage(contentsRect().topLeft(), canvas_->image());
+  }
+  void resizeEvent(QResizeEvent* e) override {
+    QFrame::resizeEvent(e);
+    canvas_->resizePixels(contentsRect().size());
+  }
+
+ private:
+  Canvas* canvas_;
+  bool repaintPending_ = false;
+};
+
+}  // namespace
+
+PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
+    : Canvas([this] { static_cast<PictureWidget*>(widget())->scheduleRepaint(); }),
+      Control(parent, std::move(name), ControlKind::Picture,
+              new PictureWidget(parent->clientWidget(), this), r, kSysWindowText, kSysButtonFace) {
+  auto* w = static_cast<QFrame*>(widget());
+  resizePixels(w->contentsRect().size());
+  Canvas::setBackColor(kSysButtonFace);
+  w->installEventFilter(new ClickFilter(
+      w, [this] { fireClick(); }, [this] { fireDblClick(); }, true));
+  setAccessibleName(QStringLiteral("Рисунок"));
+}
+QWidget* PictureBox::clientWidget() const {
+  return widget();
+}
+QPointF PictureBox::unitsToPixels(double x, double y) const {
+  return toPixelF(x, y) + QPointF(static_cast<QFrame*>(widget())->contentsRect().topLeft());
+}
+QPointF PictureBox::pixelsToUnits(QPointF px) const {
+  return fromPixel(px - QPointF(static_cast<QFrame*>(widget())->contentsRect().topLeft()));
+}
+void PictureBox::setBackColor(Color c) {
+  Canvas::setBackColor(c);
+  Control::setBackColor(c);
+}
+void PictureBox::setForeColor(Color c) {
+  Canvas::setForeColor(c);
+  Control::setForeColor(c);
+}
+void PictureBox::setFont(const FontSpec& f) {
+  Canvas::setFont(f);
+}
+void PictureBox::setFontName(const QString& name) {
+  Canvas::setFontName(name);
+}
+void PictureBox::setFontSize(double pt) {
+  Canvas::setFontSize(pt);
+}
+void PictureBox::setFontBold(bool on) {
+  Canvas::setFontBold(on);
+}
+void PictureBox::setFontItalic(bool on) {
+  Canvas::setFontItalic(on);
+}
+void PictureBox::setFontUnderline(bool on) {
+  Canvas::setFontUnderline(on);
+}
+QPoint PictureBox::clickPoint() const {
+  return barePoint(widget()).value_or(widget()->rect().center());
+}
+void PictureBox::resized() {
+  // A hidden widget gets its resize event only when shown; the raster and the scale must
+  // follow the new size at once, for the handler that resized the picture goes on using them.
+  resizePixels(static_cast<QFrame*>(widget())->contentsRect().size());
+}
+void PictureBox::setBorderStyle(int style) {
+  auto* w = static_cast<QFrame*>(widget());
+  w->setFrameStyle(style ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+  resizePixels(w->contentsRect().size());
+}
+
+}  // namespace ui

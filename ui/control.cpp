@@ -1,0 +1,227 @@
+#include "controls_p.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextEdit>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "pointer.h"
+#include "qtbridge.h"
+
+namespace ui {
+
+using namespace detail;
+
+// ---- Container ----
+
+QPointF Container::unitsToPixels(double x, double y) const {
+  return {x / kTwipsPerPixel, y / kTwipsPerPixel};
+}
+QPointF Container::pixelsToUnits(QPointF px) const {
+  return px * kTwipsPerPixel;
+}
+double Container::unitsPerPixelX() const {
+  return kTwipsPerPixel;
+}
+double Container::unitsPerPixelY() const {
+  return kTwipsPerPixel;
+}
+
+// ---- Control ----
+
+namespace {
+
+const char* const kDecorationProperty = "lessonDecoration";
+
+// Puts a label, shape or line on its container's surface: beneath every other control of the
+// container, above the decorations made before it, so decorations keep their own order.
+void layOnSurface(QWidget* w) {
+  w->setProperty(kDecorationProperty, true);
+  for (QObject* o : w->parentWidget()->children()) {
+    auto* sibling = qobject_cast<QWidget*>(o);
+    if (sibling && sibling != w && !sibling->isWindow() &&
+        !sibling->property(kDecorationProperty).toBool()) {
+      w->stackUnder(sibling);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+namespace detail {
+
+std::optional<QPoint> barePoint(const QWidget* w) {
+  const QPoint centre = w->rect().center();
+  if (!w->childAt(centre)) return centre;
+  constexpr int kStep = 3;
+  std::optional<QPoint> best;
+  int bestDistance = 0;
+  for (int y = 1; y < w->height(); y += kStep)
+    for (int x = 1; x < w->width(); x += kStep) {
+      const int distance = (QPoint(x, y) - centre).manhattanLength();
+      if ((!best || distance < bestDistance) && !w->childAt(x, y)) {
+        best = QPoint(x, y);
+        bestDistance = distance;
+      }
+    }
+  return best;
+}
+
+}  // namespace detail
+
+Control::Control(Container* parent, QString name, ControlKind kind, QWidget* widget, const Rect& r,
+                 Color fore, Color back)
+    : container_(parent),
+      name_(std::move(name)),
+      kind_(kind),
+      widget_(widget),
+      fore_(fore),
+      back_(back) {
+  widget_->setObjectName(name_);
+  // A click on a disabled control must not fall through to the window (or picture) beneath.
+  widget_->setAttribute(Qt::WA_NoMousePropagation);
+  setGeometry(r);
+  // A control made while its window shows appears at once, as one made before showing does.
+  if (parent->clientWidget()->isVisible()) widget_->show();
+  if (kind == ControlKind::Label || kind == ControlKind::Decoration) layOnSurface(widget_);
+  parent->form().controls_.push_back(this);
+}
+
+Control::~Control() {
+  auto& list = container_->form().controls_;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  delete widget_.data();
+}
+
+double Control::left() const {
+  return container_->pixelsToUnits(QPointF(widget_->pos())).x();
+}
+double Control::top() const {
+  return container_->pixelsToUnits(QPointF(widget_->pos())).y();
+}
+double Control::width() const {
+  return widget_->width() * std::fabs(container_->unitsPerPixelX());
+}
+double Control::height() const {
+  return widget_->height() * std::fabs(container_->unitsPerPixelY());
+}
+
+void Control::setLeft(double v) {
+  const QPointF p = container_->unitsToPixels(v, 0);
+  widget_->move(int(std::lround(p.x())), widget_->y());
+}
+void Control::setTop(double v) {
+  const QPointF p = container_->unitsToPixels(0, v);
+  widget_->move(widget_->x(), int(std::lround(p.y())));
+}
+void Control::setWidth(double v) {
+  widget_->resize(pixels(v, container_->unitsPerPixelX()), widget_->height());
+  resized();
+}
+void Control::setHeight(double v) {
+  widget_->resize(widget_->width(), pixels(v, container_->unitsPerPixelY()));
+  resized();
+}
+void Control::move(double left, double top) {
+  const QPointF p = container_->unitsToPixels(left, top);
+  widget_->move(int(std::lround(p.x())), int(std::lround(p.y())));
+}
+void Control::setGeometry(const Rect& r) {
+  move(r.left, r.top);
+  widget_->resize(pixels(r.width, container_->unitsPerPixelX()),
+                  pixels(r.height, container_->unitsPerPixelY()));
+  resized();
+}
+
+void Control::setVisible(bool on) {
+  visible_ = on;
+  widget_->setVisible(on);
+}
+bool Control::enabled() const {
+  return widget_->isEnabled();
+}
+void Control::setEnabled(bool on) {
+  widget_->setEnabled(on);
+}
+QString Control::toolTipText() const {
+  return widget_->toolTip();
+}
+void Control::setToolTipText(const QString& text) {
+  widget_->setToolTip(text);
+}
+QString Control::accessibleName() const {
+  return widget_->accessibleName();
+}
+void Control::setAccessibleName(const QString& name) {
+  widget_->setAccessibleName(name);
+}
+
+FontSpec Control::font() const {
+  return ownFont_ ? font_ : fromQFont(widget_->font());
+}
+void Control::setFont(const FontSpec& f) {
+  font_ = f;
+  ownFont_ = true;
+  widget_->setFont(toQFont(f));
+}
+void Control::setFontSize(double pt) {
+  setFont(font().with(&FontSpec::size, pt));
+}
+void Control::setFontName(const QString& name) {
+  setFont(font().with(&FontSpec::name, QString(name)));
+}
+void Control::setFontBold(bool on) {
+  setFont(font().with(&FontSpec::bold, on));
+}
+void Control::setFontItalic(bool on) {
+  setFont(font().with(&FontSpec::italic, on));
+}
+void Control::setFontUnderline(bool on) {
+  setFont(font().with(&FontSpec::underline, on));
+}
+
+void Control::setForeColor(Color c) {
+  fore_ = c;
+  applyColors();
+}
+void Control::setBackColor(Color c) {
+  back_ = c;
+  applyColors();
+}
+void Control::applyColors() {
+  setRoleColors(widget_, QPalette::WindowText, fore_, QPalette::Window, back_);
+  widget_->setAutoFillBackground(true);
+}
+
+QPoint Control::clickPoint() const {
+  return widget_->rect().center();
+}
+bool Control::reachable() const {
+  return !widget_->isHidden() && widget_->isVisibleTo(widget_->window());
+}
+void Control::click() {
+  if (reachable()) pointer::click(widget_->window(), pointer::windowPos(widget_, clickPoint()));
+}
+void Control::dblClick() {
+  if (reachable())
+    pointer::doubleClick(widget_->window(), pointer::windowPos(widget_, clickPoint()));
+}
+
+}  // namespace ui

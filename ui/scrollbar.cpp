@@ -1,0 +1,147 @@
+#include "controls_p.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionSlider>
+#include <QStylePainter>
+#include <QTextEdit>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "pointer.h"
+#include "qtbridge.h"
+
+namespace ui {
+
+using namespace detail;
+
+// ---- ScrollBar ----
+
+namespace {
+
+// The widget of a scroll bar, telling where the style puts its arrows, track and thumb.
+class BarWidget : public QScrollBar {
+ public:
+  using QScrollBar::QScrollBar;
+  QRect part(QStyle::SubControl sc) const {
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
+  }
+};
+
+}  // namespace
+
+ScrollBar::ScrollBar(Container* parent, QString name, Orientation o, int min, int max, int value,
+                     const Rect& r)
+    : Control(
+          parent, std::move(name),
+          o == Horizontal ? ControlKind::HScrollBar : ControlKind::VScrollBar,
+          new BarWidget(o == Horizontal ? Qt::Horizontal : Qt::Vertical, parent->clientWidget()), r,
+          kSysButtonText, kSysButtonFace),
+      min_(min),
+      max_(max),
+      lastValue_(value) {
+  auto* bar = static_cast<QScrollBar*>(widget());
+  // The value changes when the thumb is let go; while it is dragged only Scroll is raised.
+  bar->setTracking(false);
+  // The keys move a bar the pupil has tabbed to or clicked, as every other control.
+  bar->setFocusPolicy(Qt::StrongFocus);
+  // Left and up are the ends where the widget's count starts: the left, up and wheel-up keys
+  // move there. (A Qt scroll bar takes its vertical wheel and keys inverted, and without this
+  // its left and right keys too.)
+  bar->setInvertedControls(o == Vertical);
+  bar->setSingleStep(1);
+  bar->setPageStep(1);
+  applyRange();
+  QObject::connect(bar, &QScrollBar::valueChanged, bar, [this](int q) {
+    if (fromBar(q) == lastValue_) return;
+    lastValue_ = fromBar(q);
+    fire(onChange);
+  });
+  QObject::connect(bar, &QScrollBar::sliderMoved, bar, [this] { fire(onScroll); });
+}
+void ScrollBar::applyRange() {
+  auto* bar = static_cast<QScrollBar*>(widget());
+  const int lo = std::min(min_, max_), hi = std::max(min_, max_);
+  const int v = std::clamp(lastValue_, lo, hi);
+  {
+    const QSignalBlocker quiet(bar);
+    bar->setRange(std::min(toBar(min_), toBar(max_)), std::max(toBar(min_), toBar(max_)));
+    bar->setValue(toBar(v));
+  }
+  if (v != lastValue_) {
+    lastValue_ = v;
+    fire(onChange);
+  }
+}
+void ScrollBar::setMin(int v) {
+  min_ = v;
+  applyRange();
+}
+void ScrollBar::setMax(int v) {
+  max_ = v;
+  applyRange();
+}
+int ScrollBar::value() const {
+  auto* bar = static_cast<QScrollBar*>(widget());
+  return fromBar(bar->isSliderDown() ? bar->sliderPosition() : bar->value());
+}
+void ScrollBar::setValue(int v) {
+  static_cast<QScrollBar*>(widget())->setValue(toBar(v));
+}
+void ScrollBar::setSmallChange(int v) {
+  static_cast<QScrollBar*>(widget())->setSingleStep(v);
+}
+void ScrollBar::setLargeChange(int v) {
+  static_cast<QScrollBar*>(widget())->setPageStep(v);
+}
+void ScrollBar::drag(int to) {
+  if (!reachable()) return;
+  auto* bar = static_cast<BarWidget*>(widget());
+  const int target = std::clamp(toBar(to), bar->minimum(), bar->maximum());
+  const QRect groove = bar->part(QStyle::SC_ScrollBarGroove);
+  const QRect thumb = bar->part(QStyle::SC_ScrollBarSlider);
+  const bool horizontal = bar->orientation() == Qt::Horizontal;
+  // Take the thumb by its middle and move it until its leading edge stands where the target
+  // value lies along the groove.
+  const QPoint grip = thumb.center();
+  const int span = horizontal ? groove.width() - thumb.width() : groove.height() - thumb.height();
+  const int offset =
+      QStyle::sliderPositionFromValue(bar->minimum(), bar->maximum(), target, std::max(0, span));
+  const QPoint to2 = horizontal
+                         ? QPoint(groove.left() + offset + (grip.x() - thumb.left()), grip.y())
+                         : QPoint(grip.x(), groove.top() + offset + (grip.y() - thumb.top()));
+  pointer::Hand hand(bar->window());
+  if (hand.press(pointer::windowPos(bar, grip)) != bar) {
+    hand.release(pointer::windowPos(bar, grip));
+    return;
+  }
+  hand.moveTo(pointer::windowPos(bar, to2));
+  // A bar with more values than pixels: the hand settles on the exact value within its pixel.
+  if (bar->isSliderDown() && bar->sliderPosition() != target) bar->setSliderPosition(target);
+  hand.release(pointer::windowPos(bar, to2));
+}
+void ScrollBar::step(int direction) {
+  if (!reachable()) return;
+  auto* bar = static_cast<BarWidget*>(widget());
+  const QRect arrow =
+      bar->part(direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+  pointer::click(bar->window(), pointer::windowPos(bar, arrow.center()));
+}
+
+}  // namespace ui
