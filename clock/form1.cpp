@@ -35,17 +35,9 @@ watch::WatchDesign clockDesign() {
   return d;
 }
 
-ui::FontSpec textFont() {
-  ui::FontSpec f;
-  f.name = QStringLiteral("Times New Roman");
-  f.size = 48;
-  return f;
-}
-
 }  // namespace
 
-Form1::Form1()
-    : WatchForm(clockDesign()), Dlg1(ui::kBlack, textFont()), Dlg2(ui::kWhite, textFont()) {
+Form1::Form1() : WatchForm(clockDesign()), Dlg1(ui::kBlack, {}), Dlg2(ui::kWhite, {}) {
   initClockResources();
   setIcon(QStringLiteral(":/clock/clock.png"));
   Pic1.onClick = [this] { Pic1_Click(); };
@@ -74,8 +66,8 @@ void Form1::Pic1_Click() {
   DrawDial();
 }
 
-// The two colour choosers share Dlg2, and whatever a chooser holds when it closes is applied,
-// also after a cancel: each opens on what it would replace, so a cancel changes nothing.
+// Whatever a chooser holds when it closes is applied, also after a cancel, and the two colour
+// choosers share Dlg2: each chooser opens on what it would replace, so a cancel changes nothing.
 
 void Form1::шрифт2_Click() {
   Dlg1.setFont(Text1.font());
