@@ -21,21 +21,24 @@ void clickByName(Form& form, const QString& name) {
   std::fprintf(stderr, "no control named %s\n", qPrintable(name));
 }
 
-void scheduleScreenshot(Form& form) {
+// Saves `window` into LESSON_SCREENSHOT and ends the program, after the clicks of LESSON_CLICKS
+// when `click` can make them.
+void scheduleScreenshot(QWidget* window, const std::function<void(const QString&)>& click) {
   const QString path = qEnvironmentVariable("LESSON_SCREENSHOT");
   if (path.isEmpty()) return;
   bool ok = false;
   int after = qEnvironmentVariableIntValue("LESSON_SCREENSHOT_AFTER", &ok);
   if (!ok) after = 1500;
   const QStringList clicks =
-      qEnvironmentVariable("LESSON_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+      click ? qEnvironmentVariable("LESSON_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts)
+            : QStringList();
   int at = 300;
   for (const QString& name : clicks) {
-    QTimer::singleShot(at, form.window(), [&form, name] { clickByName(form, name.trimmed()); });
+    QTimer::singleShot(at, window, [click, name] { click(name.trimmed()); });
     at += 300;
   }
-  QTimer::singleShot(std::max(after, at), form.window(), [&form, path] {
-    if (form.window()->grab().save(path))
+  QTimer::singleShot(std::max(after, at), window, [window, path] {
+    if (window->grab().save(path))
       std::printf("%s\n", qPrintable(path));
     else
       std::fprintf(stderr, "could not save %s\n", qPrintable(path));
@@ -56,7 +59,7 @@ long peakMemoryKb() {
 // long the program took to show its window for the first time and its peak memory, then ends.
 class StartupProbe : public QObject {
  public:
-  explicit StartupProbe(qint64 launchNs) : launchNs_(launchNs) {}
+  StartupProbe(qint64 launchNs, QObject* parent) : QObject(parent), launchNs_(launchNs) {}
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Expose && !reported_) {
       reported_ = true;
@@ -77,7 +80,29 @@ class StartupProbe : public QObject {
   bool reported_ = false;
 };
 
+ProgramDriver& programDriver() {
+  static ProgramDriver driver;
+  return driver;
+}
+
+// With LESSON_LAUNCH_NS set, reports the first showing of `window`.
+void watchStartup(QWidget& window) {
+  if (!qEnvironmentVariableIsSet("LESSON_LAUNCH_NS")) return;
+  window.winId();
+  window.windowHandle()->installEventFilter(
+      new StartupProbe(qgetenv("LESSON_LAUNCH_NS").toLongLong(), &window));
+}
+
 }  // namespace
+
+void setProgramDriver(ProgramDriver driver) {
+  programDriver() = std::move(driver);
+}
+
+void watchWindow(QWidget& window) {
+  scheduleScreenshot(&window, nullptr);
+  watchStartup(window);
+}
 
 void setUpApplication() {
   QApplication::setStyle(QStringLiteral("Fusion"));
@@ -90,15 +115,11 @@ void setUpApplication() {
 int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make) {
   QApplication app(argc, argv);
   setUpApplication();
+  if (programDriver()) return programDriver()(make);
   std::unique_ptr<Form> form = make();
   form->setMainWindow(true);
-  scheduleScreenshot(*form);
-  std::unique_ptr<StartupProbe> probe;
-  if (qEnvironmentVariableIsSet("LESSON_LAUNCH_NS")) {
-    probe = std::make_unique<StartupProbe>(qgetenv("LESSON_LAUNCH_NS").toLongLong());
-    form->window()->winId();
-    form->window()->windowHandle()->installEventFilter(probe.get());
-  }
+  scheduleScreenshot(form->window(), [&form](const QString& name) { clickByName(*form, name); });
+  watchStartup(*form->window());
   form->show();
   if (programEnded()) return 0;
   return app.exec();

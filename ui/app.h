@@ -6,6 +6,8 @@
 
 #include "controls.h"
 
+class QWidget;
+
 namespace ui {
 
 // Runs the program whose main window `make` builds. With LESSON_SCREENSHOT set to a file name
@@ -14,11 +16,22 @@ namespace ui {
 // them one by one before that, so that a screenshot can show an animation under way.
 int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make);
 
+// What runProgram runs instead of the event loop when set: a tool built from a program's own
+// main (scripts/monkey's long random runs) gets the program's window factory and gives the
+// exit code.
+using ProgramDriver = std::function<int(const std::function<std::unique_ptr<Form>()>& make)>;
+void setProgramDriver(ProgramDriver driver);
+
 // The same start as runProgram for a window class with a default constructor.
 template <typename Window>
 int runProgram(int& argc, char** argv) {
   return runProgram(argc, argv, [] { return std::make_unique<Window>(); });
 }
+
+// The tools runProgram offers a Form, for a window that is not one (the launcher): with
+// LESSON_SCREENSHOT set the window is saved after LESSON_SCREENSHOT_AFTER milliseconds and the
+// program ends; with LESSON_LAUNCH_NS set its start-up time is printed and the program ends.
+void watchWindow(QWidget& window);
 
 // Application-wide settings shared by the programs and their tests: style, Russian
 // translations of Qt's own texts.

@@ -413,6 +413,9 @@ class Form : public Container, public Canvas {
   Form& form() override { return *this; }
   // The top-level window (tests grab it; main shows it).
   QWidget* window() const;
+  // The form whose top-level window `window` is, or nullptr (tools that find a program's
+  // windows among the application's).
+  static Form* ofWindow(const QWidget* window);
 
   QString caption() const;
   void setCaption(const QString& text);

@@ -34,6 +34,7 @@ using namespace detail;
 class FormWindow : public QWidget {
  public:
   explicit FormWindow(Form* form) : form_(form) {}
+  Form* form() const { return form_; }
 
  protected:
   void resizeEvent(QResizeEvent* e) override {
@@ -86,6 +87,11 @@ Form::Form(const QString& caption, double clientWidth, double clientHeight)
 }
 
 Form::~Form() = default;
+
+Form* Form::ofWindow(const QWidget* window) {
+  const auto* w = dynamic_cast<const FormWindow*>(window);
+  return w ? w->form() : nullptr;
+}
 
 QWidget* Form::clientWidget() const {
   return client_;

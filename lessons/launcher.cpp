@@ -1,0 +1,159 @@
+#include "launcher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kIconSize = 48;  // px
+constexpr int kRowsInView = 9;
+
+// Draws an entry as its icon beside the program's name in bold over what it shows.
+class EntryDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QStringList lines = index.data().toString().split(QLatin1Char('\n'));
+    opt.text.clear();
+    QStyle* style = opt.widget->style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+
+    QFont bold = opt.font;
+    bold.setBold(true);  // the name, no wider than the description below it
+    QFont plain = opt.font;
+    plain.setBold(false);
+    const int nameHeight = QFontMetrics(bold).height();
+    const int textHeight = nameHeight + QFontMetrics(plain).height();
+    QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget);
+    text.adjust(4, (text.height() - textHeight) / 2, 0, 0);
+    painter->save();
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text));
+    painter->setFont(bold);
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignTop, lines.value(0));
+    painter->setFont(plain);
+    painter->drawText(text.translated(0, nameHeight), Qt::AlignLeft | Qt::AlignTop, lines.value(1));
+    painter->restore();
+  }
+};
+
+QString quoted(const QString& name) {
+  return QStringLiteral("«%1»").arg(name);
+}
+
+}  // namespace
+
+Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starter starter)
+    : programs_(std::move(programs)),
+      searchDirs_(std::move(searchDirs)),
+      starter_(std::move(starter)),
+      list_(new QListWidget(this)),
+      startButton_(new QPushButton(QStringLiteral("&Запустить"), this)),
+      message_(new QLabel(this)) {
+  Q_INIT_RESOURCE(icons);
+  setWindowTitle(QStringLiteral("Уроки физики и математики"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/lessons.svg")));
+
+  auto* hint = new QLabel(
+      QStringLiteral("Выберите программу и нажмите «Запустить», Enter или дважды щёлкните по ней."),
+      this);
+  hint->setWordWrap(true);
+  hint->setBuddy(list_);
+
+  list_->setIconSize(QSize(kIconSize, kIconSize));
+  list_->setSpacing(2);
+  list_->setItemDelegate(new EntryDelegate(list_));
+  list_->setAccessibleName(QStringLiteral("Программы"));
+  for (const Program& p : programs_) {
+    auto* item = new QListWidgetItem(QIcon(p.icon), p.name + QLatin1Char('\n') + p.description);
+    item->setData(Qt::AccessibleTextRole, p.name + QStringLiteral(": ") + p.description);
+    item->setToolTip(p.description);
+    list_->addItem(item);
+  }
+  list_->setCurrentRow(0);
+  // All programs in view at once, up to a screenful; more scroll.
+  const int rows = std::min(int(programs_.size()), kRowsInView);
+  list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
+  list_->setMinimumHeight(rows * (list_->sizeHintForRow(0) + 2 * list_->spacing()) +
+                          2 * list_->frameWidth());
+
+  startButton_->setDefault(true);
+  startButton_->setAccessibleDescription(QStringLiteral("Запускает выбранную программу"));
+
+  message_->setWordWrap(true);
+  message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(hint);
+  layout->addWidget(list_, 1);
+  layout->addWidget(message_);
+  layout->addWidget(startButton_, 0, Qt::AlignRight);
+
+  connect(list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { start(list_->row(item)); });
+  connect(startButton_, &QPushButton::clicked, this, [this] { start(list_->currentRow()); });
+  list_->setFocus();
+}
+
+QStringList Launcher::defaultSearchDirs() {
+  return {QCoreApplication::applicationDirPath()};
+}
+
+bool Launcher::startDetached(const QString& path) {
+  QProcess process;
+  process.setProgram(path);
+  process.setWorkingDirectory(QDir::homePath());
+  return process.startDetached();
+}
+
+QString Launcher::findExecutable(const QString& executable) const {
+  for (const QString& dir : searchDirs_) {
+    for (const QString& path : {QDir(dir).filePath(executable),
+                                QDir(dir).filePath(QStringLiteral("../%1/%1").arg(executable))}) {
+      const QFileInfo file(path);
+      if (file.isFile()) return QDir::cleanPath(file.absoluteFilePath());
+    }
+  }
+  return {};
+}
+
+void Launcher::start(int row) {
+  if (row < 0 || row >= int(programs_.size())) return;
+  const Program& p = programs_[size_t(row)];
+  QElapsedTimer& last = lastStart_[row];
+  if (last.isValid() && last.elapsed() < kRepeatGuardMs) return;
+
+  const QString path = findExecutable(p.executable);
+  if (path.isEmpty()) {
+    say(QStringLiteral("Программа %1 не найдена: рядом с этой программой нет файла %2. "
+                       "Попросите учителя переустановить уроки.")
+            .arg(quoted(p.name), quoted(p.executable)),
+        true);
+    return;
+  }
+  last.start();
+  if (starter_(path))
+    say(QStringLiteral("Программа %1 запускается в своём окне.").arg(quoted(p.name)), false);
+  else
+    say(QStringLiteral("Программу %1 не удалось запустить: система не смогла открыть файл %2.")
+            .arg(quoted(p.name), quoted(path)),
+        true);
+}
+
+void Launcher::say(const QString& text, bool problem) {
+  message_->setStyleSheet(problem ? QStringLiteral("color: #b00000;") : QString());
+  message_->setText(text);
+}

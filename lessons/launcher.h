@@ -1,0 +1,50 @@
+// The window a pupil starts the lessons from: every program of the suite with its icon and
+// what it shows; each starts as a process of its own.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "program.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class Launcher : public QWidget {
+ public:
+  // Starts the executable at `path` as a separate process; false when it could not.
+  using Starter = std::function<bool(const QString& path)>;
+
+  // Programs are looked for in each of `searchDirs` (an installed bin folder) and in its
+  // sibling folder named after the program (the build tree).
+  Launcher(std::vector<Program> programs, QStringList searchDirs, Starter starter = startDetached);
+
+  // The launcher's own folder: where the installed programs, or the build tree's, lie.
+  static QStringList defaultSearchDirs();
+  static bool startDetached(const QString& path);
+
+  // A start of the same program within this time is the second click of a double click.
+  static constexpr int kRepeatGuardMs = 1000;
+
+  QListWidget* list() const { return list_; }
+  QPushButton* startButton() const { return startButton_; }
+  QLabel* message() const { return message_; }
+
+ private:
+  void start(int row);
+  QString findExecutable(const QString& executable) const;
+  void say(const QString& text, bool problem);
+
+  std::vector<Program> programs_;
+  QStringList searchDirs_;
+  Starter starter_;
+  std::map<int, QElapsedTimer> lastStart_;  // by row
+  QListWidget* list_;
+  QPushButton* startButton_;
+  QLabel* message_;
+};

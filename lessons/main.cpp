@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "launcher.h"
+#include "ui/app.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ui::setUpApplication();
+  Launcher launcher(suitePrograms(), Launcher::defaultSearchDirs());
+  ui::watchWindow(launcher);
+  launcher.show();
+  return app.exec();
+}

@@ -1,0 +1,15 @@
+// A program of the suite as the launcher lists it.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+struct Program {
+  QString executable;   // also the program's folder
+  QString name;         // the name the suite calls it by
+  QString description;  // what it shows, one Russian line
+  QString icon;         // resource path of its icon
+};
+
+// The programs built together with the launcher, in the suite's order.
+const std::vector<Program>& suitePrograms();

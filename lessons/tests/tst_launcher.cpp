@@ -1,0 +1,209 @@
+// The launcher driven as a pupil drives it: by mouse at window points, by keys to the focused
+// widget and by a screen reader's actions; a fake starter records what would have started.
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "launcher.h"
+#include "ui/testkit/testmain.h"
+
+namespace {
+
+// Every program of the suite: folder and the name the launcher must show, in its order.
+const std::vector<std::pair<QString, QString>> kSuite = {{"chargelab2", "ChargeLab2"},
+                                                         {"plotter", "Plotter"},
+                                                         {"fringes", "Fringes"},
+                                                         {"oscillations", "Колебания"},
+                                                         {"springbob", "SpringBob"},
+                                                         {"chargelab", "ChargeLab"},
+                                                         {"wave", "Волна"},
+                                                         {"wavesum", "WaveSum"},
+                                                         {"lenses", "Линзы"},
+                                                         {"stopwatch", "Секундомер"},
+                                                         {"clock", "Часы"},
+                                                         {"pendulum", "Pendulum"},
+                                                         {"projectile", "физика"}};
+
+const QString kBuild = QStringLiteral(LESSON_BUILD_DIR);
+const QString kSource = QStringLiteral(LESSON_SOURCE_DIR);
+
+// A launcher whose starts are recorded instead of made.
+struct Rig {
+  QStringList started;
+  bool starterSucceeds = true;
+  Launcher launcher;
+  explicit Rig(std::vector<Program> programs = suitePrograms(),
+               QStringList dirs = {kBuild + QStringLiteral("/lessons")})
+      : launcher(std::move(programs), std::move(dirs), [this](const QString& path) {
+          started << path;
+          return starterSucceeds;
+        }) {
+    launcher.show();
+    launcher.activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+  }
+  QString message() const { return launcher.message()->text(); }
+  QPoint pointOfRow(int row) const {
+    QListWidget* list = launcher.list();
+    return list->viewport()->mapTo(&launcher, list->visualItemRect(list->item(row)).center());
+  }
+  QPoint pointOfButton() const {
+    return launcher.startButton()->mapTo(&launcher, launcher.startButton()->rect().center());
+  }
+  // Mouse events at a point of the window, through the window system to whatever widget lies
+  // there; two clicks in quick succession make a double click as they do on the desktop.
+  void doubleClickAt(QPoint p) {
+    QTest::mouseDClick(launcher.windowHandle(), Qt::LeftButton, {}, p);
+  }
+  void clickAt(QPoint p) { QTest::mouseClick(launcher.windowHandle(), Qt::LeftButton, {}, p); }
+  void pressKey(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+};
+
+QString executableOf(const QString& folder) {
+  return kBuild + QLatin1Char('/') + folder + QLatin1Char('/') + folder;
+}
+
+Program program(const QString& executable, const QString& name) {
+  return {executable, name, QStringLiteral("описание"), QStringLiteral(":/icons/lessons.svg")};
+}
+
+// A file that passes for an installed program.
+void placeExecutable(const QString& path) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write("#!/bin/sh\n");
+  f.close();
+  QVERIFY(f.setPermissions(f.permissions() | QFile::ExeOwner));
+}
+
+}  // namespace
+
+class LauncherTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void listsEveryProgramBuiltInTheSuitesOrder() {
+    Rig rig;
+    QListWidget* list = rig.launcher.list();
+    QCOMPARE(rig.launcher.windowTitle(), QStringLiteral("Уроки физики и математики"));
+    int row = 0;
+    for (const auto& [folder, name] : kSuite) {
+      if (!QFile::exists(kSource + QLatin1Char('/') + folder + QStringLiteral("/CMakeLists.txt")))
+        continue;
+      QVERIFY2(row < list->count(), qPrintable(folder));
+      QListWidgetItem* item = list->item(row);
+      const QStringList lines = item->text().split(QLatin1Char('\n'));
+      QCOMPARE(lines.size(), 2);
+      QCOMPARE(lines[0], name);
+      QVERIFY2(lines[1].size() > 20 && lines[1].contains(QRegularExpression("[а-я]{4}")),
+               qPrintable(lines[1]));
+      QVERIFY2(!item->icon().pixmap(48).isNull(), qPrintable(folder));
+      QCOMPARE(item->data(Qt::AccessibleTextRole).toString(), name + ": " + lines[1]);
+      QVERIFY2(QFileInfo(executableOf(folder)).isExecutable(), qPrintable(folder));
+      ++row;
+    }
+    QCOMPARE(list->count(), row);
+    QVERIFY(row >= 5);
+  }
+
+  void eachEntryStartsItsOwnExecutable() {
+    Rig rig;
+    QListWidget* list = rig.launcher.list();
+    QCOMPARE(QApplication::focusWidget(), list);
+    for (int row = 0; row < list->count(); ++row) {
+      if (row > 0) rig.pressKey(Qt::Key_Down);
+      QCOMPARE(list->currentRow(), row);
+      rig.pressKey(Qt::Key_Return);
+      const QString folder = suitePrograms()[size_t(row)].executable;
+      QCOMPARE(rig.started.size(), row + 1);
+      QCOMPARE(rig.started.last(), executableOf(folder));
+      QCOMPARE(rig.message(), QStringLiteral("Программа «%1» запускается в своём окне.")
+                                  .arg(list->item(row)->text().section('\n', 0, 0)));
+    }
+  }
+
+  void aDoubleClickStartsOnce() {
+    Rig rig;
+    rig.doubleClickAt(rig.pointOfRow(1));
+    QCOMPARE(rig.started, QStringList{executableOf(suitePrograms()[1].executable)});
+    rig.doubleClickAt(rig.pointOfButton());  // the same program again at once
+    QCOMPARE(rig.started.size(), 1);
+    QTest::qWait(Launcher::kRepeatGuardMs + 100);
+    rig.clickAt(rig.pointOfButton());
+    QCOMPARE(rig.started.size(), 2);
+
+    rig.doubleClickAt(rig.pointOfRow(0));  // another program is not held back
+    QCOMPARE(rig.started.size(), 3);
+    QCOMPARE(rig.started.last(), executableOf(suitePrograms()[0].executable));
+  }
+
+  void keyboardAndScreenReader() {
+    Rig rig;
+    QCOMPARE(QApplication::focusWidget(), rig.launcher.list());
+    rig.pressKey(Qt::Key_End);
+    rig.pressKey(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), rig.launcher.startButton());
+    rig.pressKey(Qt::Key_Space);
+    QCOMPARE(rig.started, QStringList{executableOf(suitePrograms().back().executable)});
+
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(rig.launcher.list());
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Программы"));
+    QAccessibleInterface* button =
+        QAccessible::queryAccessibleInterface(rig.launcher.startButton());
+    QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Запустить"));
+    rig.launcher.list()->setCurrentRow(0);
+    QTest::qWait(Launcher::kRepeatGuardMs + 100);
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(rig.started.last(), executableOf(suitePrograms().front().executable));
+    QAccessibleInterface* message = QAccessible::queryAccessibleInterface(rig.launcher.message());
+    QVERIFY(message->text(QAccessible::Name).contains(QStringLiteral("«ChargeLab2»")));
+  }
+
+  void aMissingProgramIsReportedAndTheLauncherGoesOn() {
+    QTemporaryDir dir;
+    placeExecutable(dir.filePath("present"));
+    Rig rig({program("absent", "Волна"), program("present", "Линзы")}, {dir.path()});
+
+    rig.doubleClickAt(rig.pointOfRow(0));
+    QVERIFY(rig.started.isEmpty());
+    QCOMPARE(rig.message(), QStringLiteral("Программа «Волна» не найдена: рядом с этой "
+                                           "программой нет файла «absent». Попросите учителя "
+                                           "переустановить уроки."));
+    rig.doubleClickAt(rig.pointOfRow(0));  // asking again gives the same answer
+    QVERIFY(rig.started.isEmpty());
+    QVERIFY(rig.message().startsWith(QStringLiteral("Программа «Волна» не найдена")));
+
+    rig.doubleClickAt(rig.pointOfRow(1));
+    QCOMPARE(rig.started, QStringList{QDir(dir.path()).filePath("present")});
+    QCOMPARE(rig.message(), QStringLiteral("Программа «Линзы» запускается в своём окне."));
+  }
+
+  void aProgramTheSystemCannotStartIsReported() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("bin"));
+    QVERIFY(QDir(dir.path()).mkpath("wave"));
+    placeExecutable(dir.filePath("wave/wave"));  // the build tree's layout
+    Rig rig({program("wave", "Волна")}, {dir.filePath("bin")});
+    rig.starterSucceeds = false;
+    rig.pressKey(Qt::Key_Return);
+    QCOMPARE(rig.started, QStringList{dir.filePath("wave/wave")});
+    QCOMPARE(rig.message(),
+             QStringLiteral("Программу «Волна» не удалось запустить: система не смогла открыть "
+                            "файл «%1».")
+                 .arg(dir.filePath("wave/wave")));
+  }
+
+  void startsARealProcessDetached() {
+    QVERIFY(Launcher::startDetached(QStringLiteral("/bin/true")));
+    QVERIFY(!Launcher::startDetached(QStringLiteral("/nonexistent/program")));
+  }
+};
+
+LESSON_TEST(LauncherTest)
+LESSON_TEST_MAIN()
+#include "tst_launcher.moc"
