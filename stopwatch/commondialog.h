@@ -16,7 +16,9 @@ class CommonDialog {
   void showFont() { font_ = ui::platform().chooseFont(font_); }
 
   ui::Color color() const { return color_; }
+  void setColor(ui::Color c) { color_ = c; }
   const ui::FontSpec& font() const { return font_; }
+  void setFont(const ui::FontSpec& f) { font_ = f; }
 
  private:
   ui::Color color_;

@@ -30,8 +30,9 @@ WatchDesign stopwatchDesign() {
   d.buttonLeftDivisors = {2.5, 5, 1.7};
   d.textWidthDivisor = 3;
   d.textTopDivisors = {3, 4, 10};
-  // Labels on the left need more room: the text runs to the right of its anchor.
-  d.labelDivisors = {4, 10, 10, 10, 10, 10, 10, 5, 4, 4, 3, 3};
+  // Labels on the left need more room: the text runs to the right of its anchor; 12 keeps the
+  // offset of 11.
+  d.labelDivisors = {4, 10, 10, 10, 10, 10, 10, 5, 4, 4, 3, 3, 0};
   d.dialRim = true;
   d.labelAnchoredAtTick = true;
   return d;

@@ -27,9 +27,9 @@ struct WatchDesign {
   // Text1, Text2, Text3: top = n*H - H/d with n = 0, 1, 2 and H the text box height.
   std::array<double, 3> textTopDivisors{};
 
-  // The dial: how far out a label stands, as the radius divided by q, for labels 0 to 11
-  // (label 12 keeps the offset of label 11).
-  std::array<double, 12> labelDivisors{};
+  // The dial: how far out a label stands, as the radius divided by q, for labels 0 to 12; a q of
+  // 0 keeps the offset of the label before.
+  std::array<double, 13> labelDivisors{};
   // An outer circle round the ticks.
   bool dialRim = false;
   // A label is anchored by a point at its tick and an invisible point where the text goes.

@@ -152,6 +152,7 @@ void WatchForm::showText(ui::TextBox& box, const QString& value, const QString& 
 }
 
 void WatchForm::DrawDial() {
+  dialStarting();
   Pic1.cls();
   Radius = kDialRadius;
   Pic1.pset(At(0, 0));
@@ -170,8 +171,8 @@ void WatchForm::DrawDial() {
 }
 
 void WatchForm::drawLabel(double x, double y, int label) {
-  if (label < int(design_.labelDivisors.size())) {
-    const double q = design_.labelDivisors[size_t(label)];
+  const double q = design_.labelDivisors[size_t(label)];
+  if (q != 0) {
     LabelDX = Radius / q * std::cos(TickAngle);
     LabelDY = Radius / q * std::sin(TickAngle);
   }

@@ -56,6 +56,8 @@ class WatchForm : public ui::Form {
   void DrawDial();
 
  protected:
+  // Runs first whenever the dial is drawn.
+  virtual void dialStarting() {}
   // Whether the timer may draw on the dial at all.
   virtual bool dialSwitchedOn() const = 0;
   // Called once for every second the hand steps.

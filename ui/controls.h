@@ -368,7 +368,8 @@ class TimerControl {
   std::unique_ptr<QTimer> timer_;
 };
 
-// A menu: a top-level entry of the window's menu bar, or an item of another menu.
+// A menu: a top-level entry of the window's menu bar, or an item of another menu. An entry
+// with items opens them; one without items is picked like an item.
 class Menu {
  public:
   Menu(Form* form, QString name, const QString& caption);

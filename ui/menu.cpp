@@ -33,8 +33,12 @@ Menu::Menu(Form* form, QString name, const QString& caption)
     : name_(std::move(name)), form_(form), parent_(nullptr), caption_(caption) {
   // The bar grows with its first entry; the inner area keeps its size.
   const double w = form->clientWidth(), h = form->clientHeight();
-  menu_ = form->menuBar()->addMenu(caption);
-  action_ = menu_->menuAction();
+  // An entry opens the menu of its items; an entry without items acts itself when picked.
+  QAction* action = form->menuBar()->addAction(caption);
+  QObject::connect(action, &QAction::triggered, action, [this] {
+    if (!hasItems()) fire(onClick);
+  });
+  action_ = action;
   form->setClientSize(w, h);
   form->menus_.push_back(this);
 }

@@ -1,0 +1,87 @@
+// Measures the clock: its timer ticks on a fake clock, each kind chosen, and the processor
+// share of the shown window left idle with its 1 ms timer on the machine's own clock.
+#include <time.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "form1.h"
+#include "ui/app.h"
+#include "ui/testkit/fakeplatform.h"
+
+namespace {
+
+constexpr double kIntervalMs = 1.0;  // Timer1
+constexpr int kIdleRunMs = 10000;    // ms of the idle window
+
+struct Timing {
+  double meanMs = 0;
+  double maxMs = 0;
+};
+
+// The mean and the largest time of `n` runs of `work`, in ms; `prepare` runs untimed first.
+Timing measure(int n, const std::function<void()>& prepare, const std::function<void()>& work) {
+  Timing t;
+  QElapsedTimer clock;
+  for (int i = 0; i < n; ++i) {
+    prepare();
+    clock.start();
+    work();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    t.meanMs += ms / n;
+    t.maxMs = std::max(t.maxMs, ms);
+  }
+  return t;
+}
+
+void report(const char* what, const Timing& t) {
+  std::printf("%-40s mean %8.4f ms  max %8.4f ms  heaviest/interval %8.2f\n", what, t.meanMs,
+              t.maxMs, t.maxMs / kIntervalMs);
+}
+
+double processCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ui::setUpApplication();
+  {
+    ui::testkit::FakePlatform fake;
+    fake.setTime(10 * 3600 + 0.2);
+    wallclock::Form1 w;
+    w.show();
+    w.Timer1.tick();
+    const auto tick = [&] { w.Timer1.tick(); };
+    report("tick without a new second", measure(
+                                            20000, [&] { fake.advance(0.00001); }, tick));
+    report("tick with a new second (dial and hand)", measure(
+                                                         300, [&] { fake.advance(1); }, tick));
+    report("click on the dial", measure(
+                                    100, [] {}, [&] { w.Pic1.click(); }));
+  }
+
+  // The window as a pupil leaves it, on the machine's clock and the real event loop.
+  wallclock::Form1 w;
+  w.show();
+  QTimer::singleShot(500, &app, [&] {
+    const double cpu0 = processCpuMs();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(kIdleRunMs, &app, [&app, cpu0, wall] {
+      const double cpu = processCpuMs() - cpu0, ms = double(wall.elapsed());
+      std::printf("idle window for %.0f ms: %.1f ms of processor time, %.2f %% of a core\n", ms,
+                  cpu, cpu / ms * 100);
+      app.quit();
+    });
+  });
+  return app.exec();
+}

@@ -1,0 +1,6 @@
+#include "form1.h"
+#include "ui/app.h"
+
+int main(int argc, char** argv) {
+  return ui::runProgram<wallclock::Form1>(argc, argv);
+}
