@@ -211,8 +211,7 @@ void Control::setBackColor(Color c) {
   applyColors();
 }
 void Control::applyColors() {
-  // Option buttons and check boxes fill their background from the Button role, not Window.
-  setRoleColors(widget_, QPalette::WindowText, fore_, widget_->backgroundRole(), back_);
+  setRoleColors(widget_, QPalette::WindowText, fore_, QPalette::Window, back_);
   widget_->setAutoFillBackground(true);
 }
 

@@ -280,8 +280,10 @@ Monkey::Result Monkey::run(int events) {
       if (!fake_.errors.isEmpty())
         result_.failure = QStringLiteral("run-time error \"%1\" after %2")
                               .arg(fake_.errors.first(), result_.lastAction);
-      else if (programEnded() && result_.failure.isEmpty())
+      else if (programEnded() && result_.failure.isEmpty()) {
         result_.failure = QStringLiteral("the program ended after ") + result_.lastAction;
+        result_.ended = true;
+      }
     }
   }
   fake_.onPause = nullptr;

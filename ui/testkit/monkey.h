@@ -19,9 +19,10 @@ class Monkey {
     int events = 0;  // top-level actions fired
     int nested = 0;  // actions fired inside a pause
     int pauses = 0;
-    int deepest = 0;    // deepest nesting of pauses seen
-    long growthKb = 0;  // resident memory growth over the second half of the run
-    QString failure;    // empty when all went well
+    int deepest = 0;     // deepest nesting of pauses seen
+    long growthKb = 0;   // resident memory growth over the second half of the run
+    QString failure;     // empty when all went well
+    bool ended = false;  // the failure is the program's own End
     QString lastAction;
   };
 

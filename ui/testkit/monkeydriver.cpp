@@ -26,13 +26,18 @@ long peakResidentKb() {
   return 0;
 }
 
+bool isStopCaption(const QString& caption) {
+  return caption.contains(QStringLiteral("Стоп")) || caption.trimmed() == QStringLiteral("Очистка");
+}
+
 void say(const QString& line) {
   std::printf("%s\n", qPrintable(line));
   std::fflush(stdout);
 }
 
-// Every window the program has built, the main one first; a "Стоп" button stops a loop that
-// runs too long, as the pupil would.
+// Every window the program has built, the main one first; a "Стоп" button, or a plain
+// "Очистка" where a program stops its animations by clearing, stops a loop that runs too
+// long, as the pupil would.
 void addWindows(ui::testkit::Monkey& monkey, ui::Form& main, bool tell) {
   std::vector<ui::Form*> forms{&main};
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -43,7 +48,7 @@ void addWindows(ui::testkit::Monkey& monkey, ui::Form& main, bool tell) {
     names << f->caption();
     for (ui::Control* c : f->controls())
       if (c->kind() == ui::ControlKind::Button &&
-          static_cast<ui::CommandButton*>(c)->caption().contains(QStringLiteral("Стоп")))
+          isStopCaption(static_cast<ui::CommandButton*>(c)->caption()))
         monkey.addStopControl(*c);
   }
   if (tell)
@@ -60,7 +65,7 @@ int runMonkey(const std::function<std::unique_ptr<ui::Form>()>& make) {
     return 2;
   }
 
-  int done = 0, faults = 0, rebuilt = 0;
+  int done = 0, faults = 0, ends = 0, rebuilt = 0;
   long halfwayKb = 0;
   while (done < events && faults < kMaxFaults) {
     ui::testkit::FakePlatform fake;
@@ -74,6 +79,13 @@ int runMonkey(const std::function<std::unique_ptr<ui::Form>()>& make) {
       const ui::testkit::Monkey::Result r = monkey.run(chunk);
       done += r.events;
       say(QStringLiteral("progress %1").arg(done));
+      if (r.ended) {
+        // A click the program answers with its own End (a bare window, a label that closes
+        // it) ends this run of its windows as designed; the next is built afresh.
+        ++ends;
+        say(QStringLiteral("end at event %1: %2").arg(done).arg(r.failure));
+        break;
+      }
       if (!r.failure.isEmpty()) {
         ++faults;
         say(QStringLiteral("fault at event %1: %2").arg(done).arg(r.failure));
@@ -84,6 +96,7 @@ int runMonkey(const std::function<std::unique_ptr<ui::Form>()>& make) {
   }
   say(QStringLiteral("events %1").arg(done));
   say(QStringLiteral("faults %1").arg(faults));
+  say(QStringLiteral("program ends %1").arg(ends));
   say(QStringLiteral("peak memory %1 MB").arg(peakResidentKb() / 1024.0, 0, 'f', 1));
   say(QStringLiteral("growth %1 kB")
           .arg(halfwayKb > 0 ? ui::testkit::residentKb() - halfwayKb : 0));
