@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "spectrum.h"
+#include "rainbow.h"
 #include "ui/platform.h"
 #include "ui/values.h"
 

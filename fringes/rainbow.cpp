@@ -1,4 +1,4 @@
-#include "spectrum.h"
+#include "rainbow.h"
 
 #include <cmath>
 
