@@ -146,4 +146,22 @@ bool accessibleAction(const Control& c, const QString& action) {
   return true;
 }
 
+QStringList resizeOrder(Form& form, double w, double h) {
+  struct Recorder : QObject {
+    QStringList order;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      if (e->type() == QEvent::Move ||
+          (e->type() == QEvent::Resize && o->objectName() == QLatin1String("Picture1")))
+        order.append(o->objectName());
+      return false;
+    }
+  } recorder;
+  for (Control* c : form.controls())
+    c->widget()->installEventFilter(&recorder);
+  form.setClientSize(w, h);
+  for (Control* c : form.controls())
+    c->widget()->removeEventFilter(&recorder);
+  return recorder.order;
+}
+
 }  // namespace ui::testkit

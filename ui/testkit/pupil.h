@@ -48,4 +48,8 @@ bool accessibleAction(const Control& c, const QString& action);
 // a click would land on a label, shape or line instead: decorations must lie beneath.
 QStringList controlsUnderDecorations(const Form& form);
 
+// Resizes the form's inner area to w x h twips and gives the names of its controls in the
+// order the resize moved them; a picture already in its corner reports its new size instead.
+QStringList resizeOrder(Form& form, double w, double h);
+
 }  // namespace ui::testkit

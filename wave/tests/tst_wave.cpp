@@ -371,22 +371,8 @@ class WaveTest : public QObject {
     ui::testkit::FakePlatform fake;
     Form1 w;
     w.show();
-    QStringList order;
-    struct Recorder : QObject {
-      QStringList* order;
-      bool eventFilter(QObject* o, QEvent* e) override {
-        // The picture is already in its corner: it reports its new width and height.
-        if (e->type() == QEvent::Move ||
-            (e->type() == QEvent::Resize && o->objectName() == QLatin1String("Picture1")))
-          order->append(o->objectName());
-        return false;
-      }
-    } recorder;
-    recorder.order = &order;
-    for (ui::Control* c : w.controls())
-      c->widget()->installEventFilter(&recorder);
     const double W = 12000, H = 9000;
-    w.setClientSize(W, H);
+    const QStringList order = ui::testkit::resizeOrder(w, W, H);
     QCOMPARE(order,
              QStringList({"Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
                           "VScroll1", "HScroll1", "HScroll2", "HScroll3", "Label13",  "Label14",
