@@ -11,7 +11,10 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
+
+using ui::testkit::threadCpuMs;
 
 namespace {
 
@@ -19,12 +22,6 @@ constexpr int kFrames = 300;
 constexpr double kPauseMs = 0.8 * 5;  // DelayFactor * 5 ms
 
 // Processor time of this thread, ms: what a frame costs, whatever else the machine runs.
-double threadCpuMs() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
 void timeFrames(const char* what, fringes::Form1& w, ui::testkit::FakePlatform& fake,
                 ui::CommandButton& start) {
   std::vector<double> frameMs, cpuMs, repaintMs;

@@ -12,7 +12,10 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
+
+using ui::testkit::threadCpuMs;
 
 namespace {
 
@@ -24,12 +27,6 @@ struct Case {
   bool converging;
   int d;
 };
-
-double threadCpuMs() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 double percentile(std::vector<double> v, double p) {
   std::sort(v.begin(), v.end());

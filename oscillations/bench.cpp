@@ -11,7 +11,11 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
+
+using ui::testkit::Frames;
+using ui::testkit::threadCpuMs;
 
 namespace {
 
@@ -19,23 +23,6 @@ constexpr double kPauseMs = 4.0;
 
 // CPU time of this thread, ms: unlike the wall clock it does not count the time other
 // processes had the core.
-double threadCpuMs() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1.0e3 + ts.tv_nsec / 1.0e6;
-}
-
-struct Frames {
-  std::vector<double> ms;
-  double median() const { return percentile(0.5); }
-  double percentile(double p) const {
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted[std::min(sorted.size() - 1, size_t(p * sorted.size()))];
-  }
-  double heaviest() const { return *std::max_element(ms.begin(), ms.end()); }
-};
-
 // Runs the animation that `start` begins for `frames` pauses and times every frame.
 struct Timing {
   Frames wall, cpu, repaint;

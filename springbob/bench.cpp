@@ -12,27 +12,15 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
+
+using ui::testkit::Frames;
+using ui::testkit::threadCpuMs;
 
 namespace {
 
 constexpr double kShortestPauseMs = 2.5;
-
-double threadCpuMs() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1.0e3 + ts.tv_nsec / 1.0e6;
-}
-
-struct Frames {
-  std::vector<double> ms;
-  double percentile(double p) const {
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted[std::min(sorted.size() - 1, size_t(p * sorted.size()))];
-  }
-  double heaviest() const { return *std::max_element(ms.begin(), ms.end()); }
-};
 
 struct Timing {
   Frames wall, cpu, repaint;

@@ -10,17 +10,14 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
+
+using ui::testkit::threadCpuMs;
 
 namespace {
 
 // Processor time of this thread, ms: what the frame costs, whatever else the machine runs.
-double threadCpuMs() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
