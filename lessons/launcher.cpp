@@ -119,10 +119,14 @@ bool Launcher::startDetached(const QString& path) {
   return process.startDetached();
 }
 
+// Installed, the programs lie in the suite's own folder beside the launcher's bin folder; in
+// the build tree each lies in its folder beside the launcher's. A command of the same name on
+// the PATH, or beside the launcher, is another package's and is never taken.
 QString Launcher::findExecutable(const QString& executable) const {
   for (const QString& dir : searchDirs_) {
-    for (const QString& path : {QDir(dir).filePath(executable),
-                                QDir(dir).filePath(QStringLiteral("../%1/%1").arg(executable))}) {
+    for (const QString& path :
+         {QDir(dir).filePath(QStringLiteral(LESSON_PROGRAMS_FROM_BIN "/%1").arg(executable)),
+          QDir(dir).filePath(QStringLiteral("../%1/%1").arg(executable))}) {
       const QFileInfo file(path);
       if (file.isFile()) return QDir::cleanPath(file.absoluteFilePath());
     }

@@ -20,11 +20,12 @@ class Launcher : public QWidget {
   // Starts the executable at `path` as a separate process; false when it could not.
   using Starter = std::function<bool(const QString& path)>;
 
-  // Programs are looked for in each of `searchDirs` (an installed bin folder) and in its
-  // sibling folder named after the program (the build tree).
+  // Programs are looked for beside each of `searchDirs`, the folders the launcher may lie in:
+  // an installed bin folder, whose programs lie in the suite's folder under lib, or the
+  // launcher's folder in the build tree, beside the programs' folders.
   Launcher(std::vector<Program> programs, QStringList searchDirs, Starter starter = startDetached);
 
-  // The launcher's own folder: where the installed programs, or the build tree's, lie.
+  // The launcher's own folder, from which the installed programs, or the build tree's, are found.
   static QStringList defaultSearchDirs();
   static bool startDetached(const QString& path);
 

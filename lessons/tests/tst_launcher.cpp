@@ -166,8 +166,10 @@ class LauncherTest : public QObject {
 
   void aMissingProgramIsReportedAndTheLauncherGoesOn() {
     QTemporaryDir dir;
-    placeExecutable(dir.filePath("present"));
-    Rig rig({program("absent", "Волна"), program("present", "Линзы")}, {dir.path()});
+    QVERIFY(QDir(dir.path()).mkpath("bin"));
+    QVERIFY(QDir(dir.path()).mkpath("lib/lesson-suite"));
+    placeExecutable(dir.filePath("lib/lesson-suite/present"));
+    Rig rig({program("absent", "Волна"), program("present", "Линзы")}, {dir.filePath("bin")});
 
     rig.doubleClickAt(rig.pointOfRow(0));
     QVERIFY(rig.started.isEmpty());
@@ -179,8 +181,67 @@ class LauncherTest : public QObject {
     QVERIFY(rig.message().startsWith(QStringLiteral("Программа «Волна» не найдена")));
 
     rig.doubleClickAt(rig.pointOfRow(1));
-    QCOMPARE(rig.started, QStringList{QDir(dir.path()).filePath("present")});
+    QCOMPARE(rig.started, QStringList{dir.filePath("lib/lesson-suite/present")});
     QCOMPARE(rig.message(), QStringLiteral("Программа «Линзы» запускается в своём окне."));
+  }
+
+  // Where the launcher lies and which files lie around it, as paths in a temporary folder,
+  // and which of them it starts for the program "wave".
+  void findsAProgramWhereItIsInstalledOrBuilt_data() {
+    QTest::addColumn<QString>("launcherDir");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("started");
+    QTest::newRow("installed") << "usr/bin" << QStringList{"usr/lib/lesson-suite/wave"}
+                               << "usr/lib/lesson-suite/wave";
+    QTest::newRow("installed under /usr/local")
+        << "usr/local/bin"
+        << QStringList{"usr/local/lib/lesson-suite/wave", "usr/lib/lesson-suite/wave"}
+        << "usr/local/lib/lesson-suite/wave";
+    QTest::newRow("built") << "build/lessons" << QStringList{"build/wave/wave"}
+                           << "build/wave/wave";
+    QTest::newRow("another package's command beside the launcher")
+        << "usr/bin" << QStringList{"usr/bin/wave"} << "";
+    QTest::newRow("a folder of the program's name is not the program")
+        << "build/lessons" << QStringList{"build/wave/wave/readme"} << "";
+  }
+
+  void findsAProgramWhereItIsInstalledOrBuilt() {
+    QFETCH(QString, launcherDir);
+    QFETCH(QStringList, files);
+    QFETCH(QString, started);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(launcherDir));
+    for (const QString& file : files) {
+      QVERIFY(QDir(dir.path()).mkpath(QFileInfo(file).path()));
+      placeExecutable(dir.filePath(file));
+    }
+    Rig rig({program("wave", "Волна")}, {dir.filePath(launcherDir)});
+    rig.pressKey(Qt::Key_Return);
+    if (started.isEmpty()) {
+      QVERIFY(rig.started.isEmpty());
+      QVERIFY2(rig.message().startsWith(QStringLiteral("Программа «Волна» не найдена")),
+               qPrintable(rig.message()));
+    } else {
+      QCOMPARE(rig.started, QStringList{dir.filePath(started)});
+    }
+  }
+
+  // Run by the install check with LESSON_INSTALLED_PREFIX naming a fresh install of this build.
+  void startsEveryProgramOfTheInstalledTree() {
+    const QString prefix = qEnvironmentVariable("LESSON_INSTALLED_PREFIX");
+    if (prefix.isEmpty()) QSKIP("no installed tree named in LESSON_INSTALLED_PREFIX");
+    Rig rig(suitePrograms(), {prefix + QStringLiteral("/bin")});
+    QListWidget* list = rig.launcher.list();
+    QVERIFY(list->count() >= 5);
+    for (int row = 0; row < list->count(); ++row) {
+      list->setCurrentRow(row);
+      rig.clickAt(rig.pointOfButton());
+      const QString expected =
+          prefix + QStringLiteral("/lib/lesson-suite/") + suitePrograms()[size_t(row)].executable;
+      QCOMPARE(rig.started.size(), row + 1);
+      QCOMPARE(rig.started.last(), expected);
+      QVERIFY2(QFileInfo(expected).isExecutable(), qPrintable(expected));
+    }
   }
 
   void aProgramTheSystemCannotStartIsReported() {
