@@ -546,6 +546,7 @@ class PlotterTest : public QObject {
         click(w->Command15);
       fake.onPause = nullptr;
       QVERIFY(fake.errors.isEmpty() && !fake.ended);
+      QVERIFY(wantZero ? a == 0 : a < 0);
       QCOMPARE(shown, QStringLiteral(" 5| 5| 120"));
       QCOMPARE(w->LiveMode, qint16(0));
       const std::vector<QPointF> trace = points(w->Picture1, kLightRed);
@@ -553,12 +554,37 @@ class PlotterTest : public QObject {
       const double omega = std::sqrt(1.0 / 25), b = 3.0f / 50.0f;
       for (size_t k = 0; k < 50; ++k) {
         t += kPi / 120;
-        if (t >= 7 * a * kPi) t = kPi / 120;
+        if (t >= 7 * 5 * kPi) t = kPi / 120;  // the bar's a bounds the trace too
         QVERIFY(near(times[k], t, 1e-9));
         const double y = std::sin(t * omega) * c * std::pow(5.0, -b * t);
         QVERIFY(near(trace[k], {8 * t, -y}, 1e-9));
       }
     }
+  }
+
+  // a = 1 and 10 points per pi from t = pi / 120: the trace wraps at 7·pi = 21.9905 after its
+  // 69th point, also when the radar has left a = 0 (the base and the bound are then the bar's).
+  void dampedOscillationWrapsAtSevenAPi_data() {
+    QTest::addColumn<bool>("insideRadar");
+    QTest::newRow("a from the bar") << false;
+    QTest::newRow("a = 0 left by the radar") << true;
+  }
+  void dampedOscillationWrapsAtSevenAPi() {
+    QFETCH(bool, insideRadar);
+    FakePlatform fake;
+    auto w = openWindow();
+    ui::testkit::pressKey(w->HScroll1, Qt::Key_Home);
+    click(w->Command8);
+    ui::testkit::pressKey(w->HScroll3, Qt::Key_Home);
+    w->Picture1.setLogging(true);
+    animate(fake, *w, insideRadar ? w->Command4 : w->Command17, 72, [&](int n) {
+      if (n == 1 && insideRadar) QCOMPARE(double(w->ParamA), 0.0);
+      if (n == 1 && insideRadar) click(w->Command17);
+    });
+    const std::vector<QPointF> x = points(w->Picture1, kLightRed);  // x = 8·t
+    QCOMPARE(x.size(), size_t(insideRadar ? 71 : 72));
+    for (auto [k, want] : {std::pair{0, 2.7226333}, {68, 173.6202333}, {69, 2.5132}, {70, 5.0264}})
+      QVERIFY2(near(x[size_t(k)].x(), want, 1e-6), qPrintable(QString::number(x[size_t(k)].x())));
   }
 
   void optionsClearEachOtherAndSwitchTheRangeMarks() {
