@@ -72,18 +72,15 @@ class Form1 : public springbob::CircleForm {
   // The spring animation: one frame, the pause after it, and the frame drawn again in white.
   void DrawSpringFrame();
   void SpringPause();
-  void EraseSpringFrame();
+  void EraseSpringFrame(int j, double mass);
   // The ceiling line 1000 above the centre and the vertical axis.
   void DrawCeilingAndAxis();
-  // The suspension circle, the spring of step J, its hook and the weight of the given mass.
-  void DrawHangingWeight(ui::Color springColor, ui::Color weightColor, double mass);
+  // The suspension circle, the spring of step j, its hook and the weight of the given mass.
+  void DrawHangingWeight(ui::Color springColor, ui::Color weightColor, double mass, int j);
   // The weight's square, centred on the end of the hook.
-  void DrawWeight(ui::Color color, double mass);
+  void DrawWeight(ui::Color color, double mass, int j);
   // The weight's level marked on the vertical axis.
-  void DrawLevelMark(ui::Color color);
-  // How far the spring of step J reaches below the ceiling, picture units.
-  double SpringStretch() const;
-
-  // The mass the weight of the last spring frame was drawn with.
-  double weightDrawn_ = 0;
+  void DrawLevelMark(ui::Color color, int j);
+  // How far the spring of step j reaches below the ceiling, picture units.
+  double SpringStretch(int j) const;
 };

@@ -357,6 +357,23 @@ class SpringBobTest : public QObject {
     QCOMPARE(later, first);  // one weight's outline, however far it has travelled
   }
 
+  // A heavier weight and "Пуск2" again in the first frame's pause; "Стоп2" in the eleventh
+  // frame of the inner loop. Each loop wipes its own frame: no spring and no weight stay.
+  void secondSpringInsideTheFirstLeavesNothing() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    fake.onPause = [&](int n) {
+      if (n == 1) testkit::clickScrollBarPart(w.HScroll1, QStyle::SC_ScrollBarAddLine);
+      if (n == 1) testkit::clickOn(w.Command5);
+      if (n == 12) testkit::clickOn(w.Command6);
+    };
+    testkit::clickOn(w.Command5);
+    QCOMPARE(w.HScroll1.value(), 2);
+    QCOMPARE(pixelsIn(w.Picture1, kBlue, QRectF(1000, -1100, 800, 2300)), 0);
+    QCOMPARE(pixelsIn(w.Picture1, kBlack, QRectF(1200, -800, 400, 2700)), 0);
+  }
+
   void negativePaceStaysStoppable() {
     FakePlatform fake;
     fake.setTime(100);  // early in the day the clock resolves the 2.5 ms of a pause
