@@ -44,9 +44,9 @@ class Form1 : public springbob::CircleForm {
 
   // Labels first: they lie beneath the controls.
   ui::Label Label1{this, "Label1", "Label1", {6840, 2400, 2535, 495}};
-  // Two lines high: "Y=R*SIN(a)=" and its value do not fit side by side in the label's width,
-  // and the value wraps onto the second line, which reaches down to Label1.
-  ui::Label Label2{this, "Label2", "Label2", {6840, 3240, 1695, 600}};
+  // "Y=R*SIN(a)=" and its value do not fit side by side in the label's width: the value wraps
+  // onto a second line, and the label is made as high as two lines of its font.
+  ui::Label Label2{this, "Label2", "Label2", {6840, 3240, 1695, 495}};
   ui::Label Label3{this, "Label3", "Label3", {6840, 1560, 1215, 495}};
   ui::Label Label4{this, "Label4", "Label4", {8640, 1560, 1695, 495}};
   ui::Label Label5{this, "Label5", "Label5", {9240, 2400, 1215, 495}};
