@@ -374,32 +374,24 @@ class FringesWindowTest : public QObject {
     QCOMPARE(w.CurrentTime, 15.0);
   }
 
-  // Wave 1 stopped, then a light picture stopped by "Стоп" in its third pause; "Стоп" again,
-  // after the picture or in that same pause, resumes wave 1 on the grey, for three frames.
-  void aWaveResumedOnTheGreyWipesInGrey_data() {
-    QTest::addColumn<int>("picture");
-    QTest::addColumn<bool>("inside");
-    const char* names[] = {"Дифракция", "Интерференция", "Измерение длины волны"};
-    for (int picture = 0; picture < 3; ++picture)
-      for (bool inside : {false, true})
-        QTest::addRow("%s, %s", names[picture], inside ? "inside its pause" : "after it")
-            << picture << inside;
-  }
+  // Wave 1 stopped, a light picture stopped in its third pause, and "Стоп" again after it or
+  // in that pause: wave 1 runs three frames on the grey and wipes them in grey.
   void aWaveResumedOnTheGreyWipesInGrey() {
-    QFETCH(int, picture);
-    QFETCH(bool, inside);
-    ui::testkit::FakePlatform fake;
-    Form1 w;
-    w.show();
-    fake.onPause = [&](int n) {
-      if (n == 2 || n == 5 || n == 8) press(w.Command5);
-      if (n == 5 && inside) press(w.Command5);
-    };
-    press(w.Command2);
-    press(*std::vector<ui::Control*>{&w.Command7, &w.Command8, &w.Command9}[size_t(picture)]);
-    if (!inside) press(w.Command5);
-    QCOMPARE(fake.pauses(), 8);
-    QCOMPARE(pixelsOf(w.Picture1, ui::kWhite), 0);
+    for (auto picture : {&Form1::Command7, &Form1::Command8, &Form1::Command9})
+      for (bool inside : {false, true}) {
+        ui::testkit::FakePlatform fake;
+        Form1 w;
+        w.show();
+        fake.onPause = [&](int n) {
+          if (n == 2 || n == 5 || n == 8) press(w.Command5);
+          if (n == 5 && inside) press(w.Command5);
+        };
+        press(w.Command2);
+        press(w.*picture);
+        if (!inside) press(w.Command5);
+        QCOMPARE(fake.pauses(), 8);
+        QCOMPARE(pixelsOf(w.Picture1, ui::kWhite), 0);
+      }
   }
 
   void clickingTheBareWindowEndsTheProgram() {
