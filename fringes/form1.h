@@ -83,7 +83,7 @@ class Form1 : public wave::WaveForm {
   void showSpectrum();
 
   // The light pictures (lightpictures.cpp): a loop of frames, each drawn in the colour of the
-  // wavelength on HScroll3, held for the pause and partly wiped in grey.
+  // wavelength on HScroll3, held for the pause and partly wiped in the picture's background.
   using FramePart = void (Form1::*)();
   void runLightPicture(FramePart draw, FramePart erase);
   void lightAxes();

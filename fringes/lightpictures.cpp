@@ -31,7 +31,8 @@ void Form1::runLightPicture(FramePart draw, FramePart erase) {
     takeWaveColour();
     (this->*draw)();
     ui::pause(DelayFactor * 0.005);
-    // A handler run in the pause may have changed the wavelength: the wiping follows it.
+    // A handler run in the pause may have changed the wavelength, or made the picture white by
+    // starting a wave: the wiping follows both.
     (this->*erase)();
   }
 }
@@ -95,20 +96,21 @@ void Form1::drawInterference() {
 }
 
 void Form1::eraseInterference() {
-  from(200, -200, 0, 400, kGrey);
+  const ui::Color back = Picture1.backColor();
+  from(200, -200, 0, 400, back);
   // Wider and over the widest opening any wavelength gives, so every drawn arc is covered.
-  wavefronts(-20, PiValue * 3.2 / 2, PiValue / 2.8, kGrey, 6);
-  wavefronts(20, PiValue * 3.2 / 2, PiValue / 2.8, kGrey, 6);
+  wavefronts(-20, PiValue * 3.2 / 2, PiValue / 2.8, back, 6);
+  wavefronts(20, PiValue * 3.2 / 2, PiValue / 2.8, back, 6);
   Picture1.setDrawWidth(1);
 }
 
 // Twenty arcs around the slit at (200, slitY); after the last, the first-order fringe on its
-// side and the central fringe. The screen is drawn after the upper slit's arcs and, in grey,
-// wiped after the lower slit's.
+// side and the central fringe. The screen is drawn after the upper slit's arcs and, in the
+// background colour, wiped after the lower slit's.
 void Form1::wavefronts(double slitY, double startAngle, double endAngle, ui::Color colour,
                        int width) {
   const double nm = StepsPerPi;
-  const bool erasing = colour == kGrey;
+  const bool erasing = colour == Picture1.backColor();
   Picture1.setDrawWidth(width);
   for (Counter = 1; Counter <= 20; ++Counter) {
     Picture1.pset(At(200, slitY), colour);
@@ -199,19 +201,20 @@ void Form1::drawDiffraction() {
 // With "Спектр" checked the first-order marks stay: one pair for every wavelength shown.
 void Form1::eraseDiffraction() {
   const double nm = StepsPerPi;
-  from(200, -200, 0, 400, kGrey);
+  const ui::Color back = Picture1.backColor();
+  from(200, -200, 0, 400, back);
   for (Counter = 1; Counter <= 3; ++Counter) {
-    from(200, 20 * Counter, 300, nm / 5, kGrey);
-    then(200, -20 * Counter, kGrey);
-    if (Check1.value() == 0) firstOrderMark(kGrey);
+    from(200, 20 * Counter, 300, nm / 5, back);
+    then(200, -20 * Counter, back);
+    if (Check1.value() == 0) firstOrderMark(back);
   }
   for (Counter = 1; Counter <= 3; ++Counter) {
-    from(200, -20 * Counter, 300, -nm / 5, kGrey);
-    then(200, 20 * Counter, kGrey);
-    if (Check1.value() == 0) firstOrderMark(kGrey);
+    from(200, -20 * Counter, 300, -nm / 5, back);
+    then(200, 20 * Counter, back);
+    if (Check1.value() == 0) firstOrderMark(back);
   }
   Picture1.setDrawWidth(3);
-  from(700, 0, 100, 0, kGrey);
+  from(700, 0, 100, 0, back);
   Picture1.setDrawWidth(1);
 }
 
@@ -238,17 +241,18 @@ void Form1::drawMeasurement() {
 
 void Form1::eraseMeasurement() {
   const double nm = StepsPerPi;
-  from(200, -200, 0, 400, kGrey);
+  const ui::Color back = Picture1.backColor();
+  from(200, -200, 0, 400, back);
   for (Counter = 1; Counter <= 1; ++Counter) {
-    from(200, 20, 500, nm / 5, kGrey);
-    if (Check1.value() == 0) firstOrderMark(kGrey);
+    from(200, 20, 500, nm / 5, back);
+    if (Check1.value() == 0) firstOrderMark(back);
   }
   for (Counter = 1; Counter <= 1; ++Counter) {
-    from(200, -20, 500, -nm / 5, kGrey);
-    if (Check1.value() == 0) firstOrderMark(kGrey);
+    from(200, -20, 500, -nm / 5, back);
+    if (Check1.value() == 0) firstOrderMark(back);
   }
   Picture1.setDrawWidth(3);
-  from(700, 0, 100, 0, kGrey);
+  from(700, 0, 100, 0, back);
   Picture1.setDrawWidth(1);
 }
 

@@ -100,12 +100,13 @@ class Form1 : public ui::Form {
   void DrawFocalMark(double x, const QString& text);
   // The object in black, 100 units high, before the first frame.
   void DrawStartObject();
-  void DrawLensFrame();
+  // The frame with an object `objectHeight` high.
+  void DrawLensFrame(int objectHeight);
   // The lens symbol along x = 0: arrow heads outward (converging) or inward (diverging).
   void DrawLensSymbol(ui::Color color);
   // Names the kind of image in Text1, in its colour.
   void ShowImageKind();
   void LensPause();
-  // Paints the frame over in the picture's grey.
-  void EraseLensFrame();
+  // Paints the frame over in the picture's grey, the object twice as high as it was drawn.
+  void EraseLensFrame(int objectHeight);
 };

@@ -62,7 +62,7 @@ void Form1::DrawStartObject() {
 
 // The image goes to the distance of the previous computation (ShownDist) with the height of
 // this one.
-void Form1::DrawLensFrame() {
+void Form1::DrawLensFrame(int objectHeight) {
   if (Option1.value()) {
     LensSign = 1;
     ImageColor = kRed;
@@ -77,7 +77,7 @@ void Form1::DrawLensFrame() {
 
   Picture1.setDrawWidth(3);
   Picture1.pset(At(-ObjectDist, kFootY), kBlue);
-  Picture1.line(Step(0, -HScroll2.value()), kBlue);
+  Picture1.line(Step(0, -objectHeight), kBlue);
 
   Picture1.pset(At(LensSign * ShownDist, LensSign * BaseOffset), ImageColor);
   Picture1.line(Step(0, LensSign * double(ImageHeight)), ImageColor);
@@ -100,10 +100,10 @@ void Form1::DrawLensSymbol(Color color) {
   Picture1.setDrawWidth(1);
 }
 
-void Form1::EraseLensFrame() {
+void Form1::EraseLensFrame(int objectHeight) {
   Picture1.setDrawWidth(3);
   Picture1.pset(At(-ObjectDist, kFootY), kGrey);
-  Picture1.line(Step(0, -mul16(2, HScroll2.value())), kGrey);
+  Picture1.line(Step(0, -mul16(2, objectHeight)), kGrey);
   Picture1.pset(At(LensSign * ShownDist, LensSign * BaseOffset), kGrey);
   Picture1.line(Step(0, LensSign * double(EraseHeight)), kGrey);
   DrawLensSymbol(kGrey);
@@ -127,10 +127,12 @@ void Form1::LensLoop() {
     BaseOffset = ShownDist <= 0 ? -9 : 9;
     EraseHeight = 2 * ImageHeight;
     ComputeImage();
-    DrawLensFrame();
+    // h may be lowered during the pause: the object is wiped at the height it was drawn.
+    const int objectHeight = HScroll2.value();
+    DrawLensFrame(objectHeight);
     ShowImageKind();
     LensPause();
-    EraseLensFrame();
+    EraseLensFrame(objectHeight);
   }
 }
 

@@ -104,7 +104,14 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
 
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { start(list_->row(item)); });
-  connect(startButton_, &QPushButton::clicked, this, [this] { start(list_->currentRow()); });
+  // A screen reader's Toggle selects an entry without making it current: the current row
+  // follows the selection, so that the keys go on from the chosen entry.
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+    const QList<QListWidgetItem*> chosen = list_->selectedItems();
+    if (!chosen.isEmpty() && list_->currentItem() != chosen.first())
+      list_->setCurrentItem(chosen.first());
+  });
+  connect(startButton_, &QPushButton::clicked, this, [this] { start(chosenRow()); });
   list_->setFocus();
 }
 
@@ -132,6 +139,11 @@ QString Launcher::findExecutable(const QString& executable) const {
     }
   }
   return {};
+}
+
+int Launcher::chosenRow() const {
+  const QList<QListWidgetItem*> chosen = list_->selectedItems();
+  return chosen.isEmpty() ? list_->currentRow() : list_->row(chosen.first());
 }
 
 void Launcher::start(int row) {

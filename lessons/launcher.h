@@ -37,6 +37,8 @@ class Launcher : public QWidget {
   QLabel* message() const { return message_; }
 
  private:
+  // The selected entry, or the current one while none is selected.
+  int chosenRow() const;
   void start(int row);
   QString findExecutable(const QString& executable) const;
   void say(const QString& text, bool problem);

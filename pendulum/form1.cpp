@@ -44,10 +44,10 @@ void Form1::DrawFloorAndAxis() {
   Picture1.line(At(0, -2000), At(0, 2000));
 }
 
-void Form1::DrawHeightMark(Color color) {
+void Form1::DrawHeightMark(Color color, double bobY) {
   const double bar = R2 + 200;
   Picture1.pset(At(bar, 0), color);
-  Picture1.circle(At(bar, Bob().y()), 25, color);
+  Picture1.circle(At(bar, bobY), 25, color);
   Picture1.line(At(bar, R2), color);
 }
 
@@ -77,7 +77,7 @@ void Form1::Command5_Click() {
     const Color trail = TrailWipe ? kWhite : kRed;
     Picture1.pset(At(0, 0), trail);
     Picture1.circle(At(bob.x(), bob.y()), 25, trail);
-    DrawHeightMark(kRed);
+    DrawHeightMark(kRed, bob.y());
 
     Picture1.setDrawWidth(1);
     FramePause();
@@ -86,7 +86,7 @@ void Form1::Command5_Click() {
     Picture1.pset(At(0, 0), kWhite);
     Picture1.line(At(0, 0), At(bob.x(), bob.y()), kWhite);
     Picture1.pset(At(0, 0), kWhite);
-    DrawHeightMark(kWhite);
+    DrawHeightMark(kWhite, bob.y());
     Picture1.setDrawWidth(1);
     Picture1.pset(At(0, 0), kRed);
   }
@@ -102,7 +102,7 @@ void Form1::Command6_Click() {
   Picture1.line(At(0, 0), At(bob.x(), bob.y()), kBlue);
   Picture1.pset(At(0, 0), kRed);
   Picture1.circle(At(bob.x(), bob.y()), 25, kRed);
-  DrawHeightMark(kRed);
+  DrawHeightMark(kRed, bob.y());
   Picture1.setDrawWidth(1);
   WriteLabel(Label5, QStringLiteral("T=2*pi*SQR(L/g)  "));
   WriteLabel(Label6, CStr(AngleDeg[J]));

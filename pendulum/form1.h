@@ -45,7 +45,7 @@ class Form1 : public springbob::CircleForm {
   void DrawFloorAndAxis();
   // The bob of step J in picture units.
   QPointF Bob() const;
-  // The bob's height projected on the vertical line R2 + 200 right of the pivot, joined to
-  // the floor.
-  void DrawHeightMark(ui::Color color);
+  // The height `bobY` of a bob projected on the vertical line R2 + 200 right of the pivot,
+  // joined to the floor.
+  void DrawHeightMark(ui::Color color, double bobY);
 };

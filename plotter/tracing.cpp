@@ -71,13 +71,14 @@ void Form1::Command17_Click() {
   while (Running) {
     ui::drawTimeAxes(Picture1);
     ui::drawXTicks(Picture1, Counter);
+    // Other presets can leave a zero or negative a behind, which can be neither the base of a
+    // power nor the end of a trace that starts at t > 0: the a its label shows stands in for
+    // it, in both.
+    const double a = ParamA > 0 ? double(ParamA) : HScroll1.value();
     XValue += PiValue / HScroll3.value();
-    if (XValue >= 7 * ParamA * PiValue) XValue = PiValue / HScroll3.value();
+    if (XValue >= 7 * a * PiValue) XValue = PiValue / HScroll3.value();
     Omega = std::sqrt(1.0 / ui::mul16(HScroll1.value(), HScroll2.value()));
-    // Other presets can leave a zero or negative a behind, which cannot be the base of a
-    // power: the a its label shows stands in for it.
-    const double base = ParamA > 0 ? double(ParamA) : HScroll1.value();
-    YValue = std::sin(XValue * Omega) * ParamC * std::pow(base, -ParamB * XValue);
+    YValue = std::sin(XValue * Omega) * ParamC * std::pow(a, -ParamB * XValue);
     plotMoving(8 * XValue, -YValue, kLightRed, 1);
     framePause();
   }

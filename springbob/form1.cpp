@@ -1,8 +1,11 @@
 #include "form1.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/platform.h"
+#include "ui/qtbridge.h"
 #include "ui/values.h"
 
 using namespace ui;
@@ -42,6 +45,9 @@ void Form1::SetUpLook() {
   for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7})
     l->setFont(sansSerif(13.5, true));
   Label1.setFontSize(12);
+  // The first line's spacing and the second line's height: the value's line is whole.
+  const QFontMetrics yText(toQFont(Label2.font()));
+  Label2.setHeight(pixelsToTwips(yText.lineSpacing() + yText.height()));
   for (Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6})
     l->setBackColor(kWindowColor);
   Label5.setForeColor(kRed);
@@ -96,7 +102,8 @@ void Form1::Form_Resize() {
   Command7.move(SW - 10400, SH - 800);
   Label6.move(SW - 1800, SH - 4300);
   Label5.move(SW - 1200, SH - 3700);
-  Label1.move(SW - 3800, SH - 3700);
+  // Below Label2's second line, where that reaches further down than Label1's own place.
+  Label1.move(SW - 3800, std::max(SH - 3700, SH - 4300 + Label2.height()));
   Label2.move(SW - 3800, SH - 4300);
   Label3.move(SW - 3600, SH - 5300);
   Label4.move(SW - 2300, SH - 5300);

@@ -44,9 +44,9 @@ class Form1 : public springbob::CircleForm {
 
   // Labels first: they lie beneath the controls.
   ui::Label Label1{this, "Label1", "Label1", {6840, 2400, 2535, 495}};
-  // Two lines high: "Y=R*SIN(a)=" and its value do not fit side by side in the label's width,
-  // and the value wraps onto the second line, which reaches down to Label1.
-  ui::Label Label2{this, "Label2", "Label2", {6840, 3240, 1695, 600}};
+  // "Y=R*SIN(a)=" and its value do not fit side by side in the label's width: the value wraps
+  // onto a second line, and the label is made as high as two lines of its font.
+  ui::Label Label2{this, "Label2", "Label2", {6840, 3240, 1695, 495}};
   ui::Label Label3{this, "Label3", "Label3", {6840, 1560, 1215, 495}};
   ui::Label Label4{this, "Label4", "Label4", {8640, 1560, 1695, 495}};
   ui::Label Label5{this, "Label5", "Label5", {9240, 2400, 1215, 495}};
@@ -72,18 +72,15 @@ class Form1 : public springbob::CircleForm {
   // The spring animation: one frame, the pause after it, and the frame drawn again in white.
   void DrawSpringFrame();
   void SpringPause();
-  void EraseSpringFrame();
+  void EraseSpringFrame(int j, double mass);
   // The ceiling line 1000 above the centre and the vertical axis.
   void DrawCeilingAndAxis();
-  // The suspension circle, the spring of step J, its hook and the weight of the given mass.
-  void DrawHangingWeight(ui::Color springColor, ui::Color weightColor, double mass);
+  // The suspension circle, the spring of step j, its hook and the weight of the given mass.
+  void DrawHangingWeight(ui::Color springColor, ui::Color weightColor, double mass, int j);
   // The weight's square, centred on the end of the hook.
-  void DrawWeight(ui::Color color, double mass);
+  void DrawWeight(ui::Color color, double mass, int j);
   // The weight's level marked on the vertical axis.
-  void DrawLevelMark(ui::Color color);
-  // How far the spring of step J reaches below the ceiling, picture units.
-  double SpringStretch() const;
-
-  // The mass the weight of the last spring frame was drawn with.
-  double weightDrawn_ = 0;
+  void DrawLevelMark(ui::Color color, int j);
+  // How far the spring of step j reaches below the ceiling, picture units.
+  double SpringStretch(int j) const;
 };

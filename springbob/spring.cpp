@@ -24,8 +24,8 @@ constexpr double kHook = 200;       // picture units
 
 }  // namespace
 
-double Form1::SpringStretch() const {
-  return -4 * SpringY[361 - J];
+double Form1::SpringStretch(int j) const {
+  return -4 * SpringY[361 - j];
 }
 
 void Form1::DrawCeilingAndAxis() {
@@ -35,25 +35,25 @@ void Form1::DrawCeilingAndAxis() {
   Picture1.line(At(0, -2000), At(0, 2000));
 }
 
-void Form1::DrawHangingWeight(Color springColor, Color weightColor, double mass) {
+void Form1::DrawHangingWeight(Color springColor, Color weightColor, double mass, int j) {
   const double top = R2 + 200;
-  const double cx = SpringX[361 - J], cy = SpringY[361 - J];
+  const double cx = SpringX[361 - j], cy = SpringY[361 - j];
   Picture1.pset(At(top, kCeiling), kWhite);
   Picture1.circle(At(top, kCeiling), 25, springColor);
   for (const Segment& s : kZigzag)
     Picture1.line(Step(s.x * cx, s.y * cy), springColor);
   Picture1.line(Step(0, kHook), springColor);
-  DrawWeight(weightColor, mass);
+  DrawWeight(weightColor, mass, j);
 }
 
-void Form1::DrawWeight(Color color, double mass) {
+void Form1::DrawWeight(Color color, double mass, int j) {
   const double half = (150 + 20 * mass) / 2;
-  const double x = R2 + 200, y = kCeiling + SpringStretch() + kHook;
+  const double x = R2 + 200, y = kCeiling + SpringStretch(j) + kHook;
   Picture1.line(At(x - half, y - half), At(x + half, y + half), color, LineMode::Box);
 }
 
-void Form1::DrawLevelMark(Color color) {
-  const double level = kCeiling + SpringStretch();
+void Form1::DrawLevelMark(Color color, int j) {
+  const double level = kCeiling + SpringStretch(j);
   Picture1.pset(At(0, kCeiling), color);
   Picture1.circle(At(0, level), 25, color);
   Picture1.pset(At(0, kCeiling), color);
@@ -67,8 +67,12 @@ void Form1::Command5_Click() {
   DrawCeilingAndAxis();
   while (Running) {
     DrawSpringFrame();
+    // A "Пуск2" in the pause runs a loop of its own that moves J and may change the mass: the
+    // frame is wiped with the step and the weight it was drawn with.
+    const int frameJ = J;
+    const double frameMass = M;
     SpringPause();
-    EraseSpringFrame();
+    EraseSpringFrame(frameJ, frameMass);
   }
 }
 
@@ -89,9 +93,8 @@ void Form1::DrawSpringFrame() {
     Picture1.pset(At(0, kCeiling), kWhite);
     Picture1.circle(At(CircleX[131 - J], kCeiling + CircleY[131 - J]), 25, kWhite);
   }
-  DrawHangingWeight(kBlue, kBlack, M);
-  weightDrawn_ = M;
-  DrawLevelMark(kRed);
+  DrawHangingWeight(kBlue, kBlack, M, J);
+  DrawLevelMark(kRed, J);
 
   WriteLabel(Label1, QStringLiteral("T=2*pi*Sqr(m/k)="));
   WriteLabel(Label2, QStringLiteral("v=1/T="));
@@ -106,13 +109,13 @@ void Form1::SpringPause() {
 
 // The weight is wiped one mass unit larger than it is drawn, and then once more at the size
 // it was drawn: the outline is 3 px wide, so the larger square alone leaves its inner edge.
-void Form1::EraseSpringFrame() {
+void Form1::EraseSpringFrame(int j, double mass) {
   Picture1.setDrawWidth(3);
   M = HScroll1.value() + 1;
-  DrawHangingWeight(kWhite, kWhite, M);
+  DrawHangingWeight(kWhite, kWhite, M, j);
   M = HScroll1.value();
-  DrawWeight(kWhite, weightDrawn_);
-  DrawLevelMark(kWhite);
+  DrawWeight(kWhite, mass, j);
+  DrawLevelMark(kWhite, j);
   Picture1.setDrawWidth(1);
   Picture1.pset(At(0, kCeiling), kRed);
 }
@@ -120,6 +123,6 @@ void Form1::EraseSpringFrame() {
 void Form1::Command6_Click() {
   Running = 0;
   DrawCeilingAndAxis();
-  DrawHangingWeight(kRed, kRed, M);
-  DrawLevelMark(kRed);
+  DrawHangingWeight(kRed, kRed, M, J);
+  DrawLevelMark(kRed, J);
 }

@@ -28,14 +28,15 @@ double Form1::voltageAt() const {
 }
 
 void Form1::wavePass(bool erasing) {
-  forEachPoint([this, erasing] {
+  const ui::Color back = picture().backColor();
+  forEachPoint([&] {
     if (ShowI) {
       IValue = runningRight();
-      plot(IValue, erasing ? ui::kWhite : ui::kRed, 1);
+      plot(IValue, erasing ? back : ui::kRed, 1);
     }
     if (ShowU) {
       UValue = voltageAt();
-      plot(UValue, erasing ? ui::kWhite : ui::kBlue, 1);
+      plot(UValue, erasing ? back : ui::kBlue, 1);
     }
   });
 }

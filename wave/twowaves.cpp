@@ -10,9 +10,10 @@ double WaveForm::runningLeft() const {
 }
 
 void WaveForm::twoWavePass(bool erasing, bool eraseSum) {
-  const ui::Color first = erasing ? ui::kWhite : ui::kRed;
-  const ui::Color second = erasing ? ui::kWhite : ui::kBlue;
-  const ui::Color sum = erasing ? ui::kWhite : ui::kGreen;
+  const ui::Color back = picture().backColor();
+  const ui::Color first = erasing ? back : ui::kRed;
+  const ui::Color second = erasing ? back : ui::kBlue;
+  const ui::Color sum = erasing ? back : ui::kGreen;
   const double firstRadius = rules().firstWaveRadius;
   forEachPoint([&] {
     const auto secondWave = [&] {
@@ -22,7 +23,7 @@ void WaveForm::twoWavePass(bool erasing, bool eraseSum) {
     if (ShowI) {
       IValue = runningRight();
       plot(IValue, first, firstRadius);
-      // The white pass wipes the path of wave 2 behind wave 1 even when wave 2 is off.
+      // The erasing pass wipes the path of wave 2 behind wave 1 even when wave 2 is off.
       if (erasing) secondWave();
     }
     if (ShowU) secondWave();

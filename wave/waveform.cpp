@@ -95,7 +95,7 @@ void WaveForm::AnimateWave() {
     CurrentTime = CurrentTime + Damping;
     wavePass(false);
     ui::pause(DelayFactor * 0.005);
-    // The handlers run during the pause may have changed any variable: the white pass erases
+    // The handlers run during the pause may have changed any variable: the erasing pass erases
     // what they describe now.
     wavePass(true);
     drawAxes();

@@ -74,7 +74,8 @@ class WaveForm : public ui::Form {
   void AnimateWave();
   void drawAxes();
 
-  // One pass over the line at CurrentTime, in the drawing colours or, erasing, in white.
+  // One pass over the line at CurrentTime, in the drawing colours or, erasing, in the
+  // picture's background: white, or the grey a light picture of Fringes left.
   virtual void wavePass(bool erasing) = 0;
 
   // Runs `atPoint` for XPos = 0 to lineEnd() step PiValue / StepsPerPi; the position grows by

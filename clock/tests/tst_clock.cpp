@@ -95,20 +95,20 @@ class ClockTest : public QObject {
     QVERIFY(rig.w.Pic1.log().empty());  // a change of 7 is no second step
   }
 
-  void firstSecondStepPutsTheHandAtTwelve() {
+  void firstSecondStepFollowsTheSeconds() {
     Rig rig(36020.2);
     rig.tickAfter(0.1);
     rig.w.Pic1.clearLog();
-    rig.tickAfter(1);  // "21": pi is still 0 when the step is worked out
+    rig.tickAfter(1);  // "21": pi is known from the start
     auto lines = rig.drawn(DrawRecord::Line);
     QCOMPARE(lines.size(), size_t(1));  // the hand alone: no tail
     QCOMPARE(lines[0].p1, QPointF(0, 0));
-    QVERIFY(near(lines[0].p2, handEnd(0)));
+    QVERIFY(near(lines[0].p2, handEnd(21)));
     QCOMPARE(lines[0].color, ui::kBlack);
     QCOMPARE(rig.drawn(DrawRecord::Circle).size(), size_t(13));  // the ticks' only: no hub
     QCOMPARE(rig.fake.beeps, 1);
     rig.w.Pic1.clearLog();
-    rig.tickAfter(1);  // "22": from now on the hand follows the seconds
+    rig.tickAfter(1);  // "22"
     lines = rig.drawn(DrawRecord::Line);
     QCOMPARE(lines.size(), size_t(1));
     QVERIFY(near(lines[0].p2, handEnd(22)));
@@ -175,6 +175,13 @@ class ClockTest : public QObject {
     QCOMPARE(rig.w.Text1.text(), QStringLiteral("05 сек"));
     rig.run(1);
     QVERIFY(near(rig.drawn(DrawRecord::Line).back().p2, handEnd(6)));
+  }
+
+  // "Сброс" before the first second step has drawn the dial: the hand stands at twelve.
+  void resetInTheFirstSecondPutsTheHandAtTwelve() {
+    Rig rig;
+    rig.click(rig.w.Command2);
+    QVERIFY(near(rig.drawn(DrawRecord::Line).at(0).p2, handEnd(0)));
   }
 
   void dial() {

@@ -374,6 +374,28 @@ class FringesWindowTest : public QObject {
     QCOMPARE(w.CurrentTime, 15.0);
   }
 
+  // Wave 1 stopped; in a light picture's third pause "Стоп", then "Стоп" again after it or in
+  // that pause, or "Волна1" there: wave 1 runs three frames. Every pass wipes in the picture's
+  // background, grey or white, and leaves none of the other.
+  void wavesAndLightWipeInTheBackground() {
+    for (auto picture : {&Form1::Command7, &Form1::Command8, &Form1::Command9})
+      for (int mode : {0, 1, 2}) {  // "Стоп" twice, in one pause; "Волна1" in the pause
+        ui::testkit::FakePlatform fake;
+        Form1 w;
+        w.show();
+        fake.onPause = [&](int n) {
+          if (n == 2 || n == 8 || (n == 5 && mode < 2)) press(w.Command5);
+          if (n == 5 && mode > 0) press(mode == 1 ? w.Command5 : w.Command2);
+        };
+        press(w.Command2);
+        press(w.*picture);
+        if (mode == 0) press(w.Command5);
+        QCOMPARE(fake.pauses(), 8);
+        const bool white = w.Picture1.backColor() == ui::kWhite;
+        QCOMPARE(pixelsOf(w.Picture1, white ? fringes::kGrey : ui::kWhite), 0);
+      }
+  }
+
   void clickingTheBareWindowEndsTheProgram() {
     ui::testkit::FakePlatform fake;
     Form1 w;

@@ -489,6 +489,24 @@ class LensesTest : public QObject {
 
   // The bar runs from 800 at its left end to 10 at its right: each arrow moves d towards the
   // end it points to.
+  // At d = 600 the pupil lowers h from 500 to 100 while the loop waits: the first frame's
+  // object is wiped as it was drawn, and nothing blue stays above the new one, 100 high.
+  void loweringTheObjectInThePauseLeavesNoStub() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    click(w.Option1);
+    dragTo(w.HScroll1, 600);
+    dragTo(w.HScroll2, 500);
+    int stub = -1;
+    runLenses(fake, w, 2, [&](int n) {
+      if (n == 1) dragTo(w.HScroll2, 100);
+      const QPoint a = w.Picture1.toPixel(-650, -600), b = w.Picture1.toPixel(-550, -130);
+      if (n == 2) stub = pixelsOf(w.Picture1.image(), kBlueSame, QRect(a, b));
+    });
+    QCOMPARE(stub, 0);
+  }
+
   void theDistanceBarsArrowsPointToTheirEnds() {
     FakePlatform fake;
     Form1 w;

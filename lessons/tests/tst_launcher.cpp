@@ -164,6 +164,22 @@ class LauncherTest : public QObject {
     QVERIFY(message->text(QAccessible::Name).contains(QStringLiteral("«ChargeLab2»")));
   }
 
+  // A screen reader chooses an entry by its only action, Toggle: that entry becomes the current
+  // one too, and "Запустить" starts it.
+  void toggledEntryIsWhatStarts() {
+    Rig rig;
+    QAccessibleInterface* entry =
+        QAccessible::queryAccessibleInterface(rig.launcher.list())->child(4);
+    QCOMPARE(entry->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::toggleAction()});
+    entry->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QAccessible::queryAccessibleInterface(rig.launcher.startButton())
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(rig.started, QStringList{executableOf(suitePrograms()[4].executable)});
+    QCOMPARE(rig.launcher.list()->currentRow(), 4);
+  }
+
   void aMissingProgramIsReportedAndTheLauncherGoesOn() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("bin"));

@@ -203,6 +203,25 @@ class PendulumTest : public QObject {
     QVERIFY2(red < 150, qPrintable(QString::number(red)));
   }
 
+  // "Пуск2" again in the 30th frame's pause, "Стоп2" in the eleventh frame of the inner loop:
+  // each loop wipes the height mark it drew, and none stays beside the picture's centre.
+  void secondPendulumInsideTheFirstLeavesNoMark() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    fake.onPause = [&](int n) {
+      if (n == 30) testkit::clickOn(w.Command5);
+      if (n == 41) testkit::clickOn(w.Command6);
+    };
+    testkit::clickOn(w.Command5);
+    const QPoint a = w.Picture1.toPixel(1300, -1300), b = w.Picture1.toPixel(1500, 1300);
+    int red = 0;
+    for (int y = a.y(); y <= b.y(); ++y)
+      for (int x = a.x(); x <= b.x(); ++x)
+        red += w.Picture1.pixel(x, y) == kRed;
+    QCOMPARE(red, 0);
+  }
+
   void circleStopBeforeAndAfterNinetyFrames() {
     FakePlatform fake;
     Form1 w;

@@ -553,11 +553,31 @@ class PlotterTest : public QObject {
       const double omega = std::sqrt(1.0 / 25), b = 3.0f / 50.0f;
       for (size_t k = 0; k < 50; ++k) {
         t += kPi / 120;
-        if (t >= 7 * a * kPi) t = kPi / 120;
+        if (t >= 7 * 5 * kPi) t = kPi / 120;  // the bar's a bounds the trace too
         QVERIFY(near(times[k], t, 1e-9));
         const double y = std::sin(t * omega) * c * std::pow(5.0, -b * t);
         QVERIFY(near(trace[k], {8 * t, -y}, 1e-9));
       }
+    }
+  }
+
+  // a = 1, 10 points per pi from t = pi / 120: the trace wraps at 7·pi after its 69th point,
+  // also on the a = 0 the radar leaves (the bar's a is then the base and the bound).
+  void dampedOscillationWrapsAtSevenAPi() {
+    for (bool insideRadar : {false, true}) {
+      FakePlatform fake;
+      auto w = openWindow();
+      ui::testkit::pressKey(w->HScroll1, Qt::Key_Home);
+      click(w->Command8);
+      ui::testkit::pressKey(w->HScroll3, Qt::Key_Home);
+      w->Picture1.setLogging(true);
+      animate(fake, *w, insideRadar ? w->Command4 : w->Command17, 72, [&](int n) {
+        if (n == 1 && insideRadar && w->ParamA == 0) click(w->Command17);
+      });
+      const std::vector<QPointF> x = points(w->Picture1, kLightRed);  // x = 8·t
+      for (auto [k, want] :
+           {std::pair{0, 2.7226333}, {68, 173.6202333}, {69, 2.5132}, {70, 5.0264}})
+        QVERIFY(x.size() > 70 && near(x[size_t(k)].x(), want));
     }
   }
 

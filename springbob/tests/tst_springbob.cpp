@@ -357,6 +357,39 @@ class SpringBobTest : public QObject {
     QCOMPARE(later, first);  // one weight's outline, however far it has travelled
   }
 
+  // A heavier weight and "Пуск2" again in the first frame's pause; "Стоп2" in the eleventh
+  // frame of the inner loop. Each loop wipes its own frame: no spring and no weight stay.
+  void secondSpringInsideTheFirstLeavesNothing() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    fake.onPause = [&](int n) {
+      if (n == 1) testkit::clickScrollBarPart(w.HScroll1, QStyle::SC_ScrollBarAddLine);
+      if (n == 1) testkit::clickOn(w.Command5);
+      if (n == 12) testkit::clickOn(w.Command6);
+    };
+    testkit::clickOn(w.Command5);
+    QCOMPARE(w.HScroll1.value(), 2);
+    QCOMPARE(pixelsIn(w.Picture1, kBlue, QRectF(1000, -1100, 800, 2300)), 0);
+    QCOMPARE(pixelsIn(w.Picture1, kBlack, QRectF(1200, -800, 400, 2700)), 0);
+  }
+
+  // "Y=R*SIN(a)=" and its value take two lines of the label's font: the label holds both and
+  // lies over no other control.
+  void yLabelHoldsItsTwoLines() {
+    FakePlatform fake;
+    Form1 w;
+    w.show();
+    testkit::clickOn(w.Command2);
+    const QWidget* label = w.Label2.widget();
+    const QFontMetrics font(label->font());
+    QVERIFY(label->heightForWidth(label->width()) > font.height());  // it wraps
+    QVERIFY(label->height() >= font.height() + font.lineSpacing());
+    for (const Control* c : w.controls())
+      QVERIFY2(c == &w.Label2 || !label->geometry().intersects(c->widget()->geometry()),
+               qPrintable(c->name()));
+  }
+
   void negativePaceStaysStoppable() {
     FakePlatform fake;
     fake.setTime(100);  // early in the day the clock resolves the 2.5 ms of a pause
