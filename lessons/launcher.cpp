@@ -154,7 +154,7 @@ void Launcher::start(int row) {
 
   const QString path = findExecutable(p.executable);
   if (path.isEmpty()) {
-    say(QStringLiteral("Программа %1 не найдена: рядом с этой программой нет файла %2. "
+    say(QStringLiteral("Программа %1 не найдена: среди файлов уроков нет файла %2. "
                        "Попросите учителя переустановить уроки.")
             .arg(quoted(p.name), quoted(p.executable)),
         true);

@@ -189,8 +189,8 @@ class LauncherTest : public QObject {
 
     rig.doubleClickAt(rig.pointOfRow(0));
     QVERIFY(rig.started.isEmpty());
-    QCOMPARE(rig.message(), QStringLiteral("Программа «Волна» не найдена: рядом с этой "
-                                           "программой нет файла «absent». Попросите учителя "
+    QCOMPARE(rig.message(), QStringLiteral("Программа «Волна» не найдена: среди файлов "
+                                           "уроков нет файла «absent». Попросите учителя "
                                            "переустановить уроки."));
     rig.doubleClickAt(rig.pointOfRow(0));  // asking again gives the same answer
     QVERIFY(rig.started.isEmpty());
