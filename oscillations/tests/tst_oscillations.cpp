@@ -354,7 +354,6 @@ class OscillationsTest : public QObject {
     answer(q, {6});
     q.Command3.click();
     QCOMPARE(q.Text1.text(), QStringLiteral("Верно"));
-    testkit::saveScreenshot(q, QStringLiteral("oscillations-quiz.png"));
     answer(q, {1, 3, 4});  // an option clears only the other option of its question
     QVERIFY(q.Option1.value() && q.Option4.value() && !q.Option3.value() && q.Option6.value());
     q.click();
