@@ -394,7 +394,6 @@ class VardenTest : public QObject {
         QVERIFY(palette.count(p.pixel(x, y)));
     const QPoint mid = p.toPixel(lab.xc(), lab.yc());
     QCOMPARE(p.pixel(mid.x(), mid.y()), ui::kBlack);  // the last dot stays
-    ui::testkit::saveScreenshot(lab.w, QStringLiteral("chargelab2.png"));
   }
 
   // ---- the tests of knowledge ----

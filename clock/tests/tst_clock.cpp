@@ -63,10 +63,30 @@ struct Rig {
   QStringList texts() const { return {w.Text3.text(), w.Text2.text(), w.Text1.text()}; }
 };
 
-// Where the hand points after `seconds`, pi taken as 3.14.
-QPointF handEnd(double seconds) {
-  const double a = 3.14 / 2 - 3.14 / 30 * seconds;
-  return {1900 * std::cos(a), 1900 * std::sin(a)};
+// Where the hand points after `seconds`: 1900 (cos, sin) of pi/2 - pi/30 per second with pi
+// taken as 3.14, worked out once for the seconds the tests stop at.
+QPointF handEnd(int seconds) {
+  switch (seconds) {
+    case 0:
+      return {1.5130207504, 1899.9993975705};  // twelve, short by pi's missing digits
+    case 1:
+      return {200.0084421530, 1889.4434691378};
+    case 2:
+      return {396.3147484438, 1858.2073673748};
+    case 5:
+      return {950.8734091156, 1644.9436950355};
+    case 6:
+      return {1117.5262876296, 1536.5985150509};
+    case 9:
+      return {1537.4879438773, 1116.3022988564};
+    case 11:
+      return {1735.9004373295, 772.4310141878};
+    case 22:
+      return {1412.4475282450, -1270.8233472653};
+    case 59:
+      return {-203.0174161395, 1889.1225287800};
+  }
+  return {qQNaN(), qQNaN()};
 }
 
 bool near(QPointF a, QPointF b) {
@@ -193,7 +213,7 @@ class ClockTest : public QObject {
     for (const DrawRecord& r : log)
       if (r.kind == DrawRecord::PSet && r.color == ui::kRed) ticks.push_back(r.p1);
     QCOMPARE(ticks.size(), size_t(121));
-    QVERIFY(near(ticks.front(), {2000 * std::cos(1.57), 2000 * std::sin(1.57)}));
+    QVERIFY(near(ticks.front(), {1.5926534215, 1999.9993658637}));  // 2000 (cos, sin) of 1.57
     QVERIFY(near(ticks[30], {2000, 0}));
     // No rim: the only circles are those at every tenth tick, black and 50 across.
     const auto circles = rig.drawn(DrawRecord::Circle);
@@ -205,16 +225,23 @@ class ClockTest : public QObject {
     }
     // Each label, 12 too, at its own tick moved outward by the radius over q; the point that
     // places it is drawn in the picture's foreground colour.
-    const double q[13] = {5, 10, 10, 10, 10, 10, 10, 10, 5, 5, 5, 5, 5};
+    // q = 5, 10 x7, 5 x5; worked out once with pi = 3.14.
+    const QPointF labelAt[13] = {{1.911184, 2399.999239},      {1101.011316, 1904.671647},
+                                 {1905.547808, 1099.494226},   {2200, 0},
+                                 {1905.547808, -1099.494226},  {1101.011316, -1904.671647},
+                                 {1.751919, -2199.999302},     {-1097.976439, -1906.422760},
+                                 {-2076.866485, -1202.757499}, {-2399.996956, -3.822367},
+                                 {-2080.687095, 1196.135951},  {-1204.410982, 2075.908039},
+                                 {-5.733547, 2399.993151}};
     int k = 0;
     for (size_t i = 1; i < log.size(); ++i) {
       if (log[i].kind != DrawRecord::Print) continue;
-      QCOMPARE(log[i].text, ui::Str(k) + ' ');
-      const double a = 3.14 / 2 - k * 3.14 / 6, r = 2000 / q[k];
-      const QPointF at = ticks[size_t(10 * k)] + QPointF(r * std::cos(a), r * std::sin(a));
-      QVERIFY(near(log[i].p1, at));
+      QCOMPARE(log[i].text, QStringLiteral(" %1 ").arg(k));
+      const QPointF at = labelAt[k];
+      QVERIFY2(std::abs(log[i].p1.x() - at.x()) + std::abs(log[i].p1.y() - at.y()) < 1e-5,
+               qPrintable(QString::number(k)));
       QCOMPARE(log[i - 1].kind, DrawRecord::PSet);
-      QVERIFY(near(log[i - 1].p1, at));
+      QVERIFY(std::abs(log[i - 1].p1.x() - at.x()) + std::abs(log[i - 1].p1.y() - at.y()) < 1e-5);
       QCOMPARE(log[i - 1].color, rig.w.Pic1.foreColor());
       ++k;
     }

@@ -42,10 +42,30 @@ struct Rig {
   QStringList texts() const { return {w.Text3.text(), w.Text2.text(), w.Text1.text()}; }
 };
 
-// Where the hand points after `seconds`, pi taken as 3.14.
-QPointF handEnd(double seconds) {
-  const double a = 3.14 / 2 - 3.14 / 30 * seconds;
-  return {1900 * std::cos(a), 1900 * std::sin(a)};
+// Where the hand points after `seconds`: 1900 (cos, sin) of pi/2 - pi/30 per second with pi
+// taken as 3.14, worked out once for the seconds the tests stop at.
+QPointF handEnd(int seconds) {
+  switch (seconds) {
+    case 0:
+      return {1.5130207504, 1899.9993975705};  // twelve, short by pi's missing digits
+    case 1:
+      return {200.0084421530, 1889.4434691378};
+    case 2:
+      return {396.3147484438, 1858.2073673748};
+    case 5:
+      return {950.8734091156, 1644.9436950355};
+    case 6:
+      return {1117.5262876296, 1536.5985150509};
+    case 9:
+      return {1537.4879438773, 1116.3022988564};
+    case 11:
+      return {1735.9004373295, 772.4310141878};
+    case 22:
+      return {1412.4475282450, -1270.8233472653};
+    case 59:
+      return {-203.0174161395, 1889.1225287800};
+  }
+  return {qQNaN(), qQNaN()};
 }
 
 bool near(QPointF a, QPointF b) {
@@ -214,17 +234,25 @@ class StopwatchTest : public QObject {
     }
     QCOMPARE(ticks.size(), size_t(121));
     // Twelve o'clock at both ends, the last short of a full turn as pi is taken as 3.14.
-    QVERIFY(near(ticks.back(), {2000 * std::cos(-4.71), 2000 * std::sin(-4.71)}));
+    QVERIFY(near(ticks.back(), {-4.7779562246, 1999.9942927754}));  // 2000 (cos, sin) of -4.71
     QCOMPARE(circles.size(), size_t(14));
     QCOMPARE(*circles[0].start, 6.28);
-    // Each label at its tick moved outward by the radius over q; 12 keeps the offset of 11.
-    const double q[13] = {4, 10, 10, 10, 10, 10, 10, 5, 4, 4, 3, 3, 3};
+    // Each label at its tick moved outward by the radius over q (4, 10 x6, 5, 4, 4, 3, 3, 3);
+    // 12 keeps the offset of 11. Worked out once with pi = 3.14.
+    const QPointF labelAt[13] = {{1.990817, 2499.999207},      {1101.011316, 1904.671647},
+                                 {1905.547808, 1099.494226},   {2200, 0},
+                                 {1905.547808, -1099.494226},  {1101.011316, -1904.671647},
+                                 {1.751919, -2199.999302},     {-1197.792478, -2079.733920},
+                                 {-2163.402589, -1252.872395}, {-2499.996829, -3.981632},
+                                 {-2311.874550, 1329.039946},  {-1338.234425, 2306.564488},
+                                 {-339.336562, 2576.635415}};
     int k = 0;
     for (size_t i = 1; i < log.size(); ++i) {
       if (log[i].kind != DrawRecord::Print) continue;
-      QCOMPARE(log[i].text, ui::Str(k) + ' ');
-      const double a = 3.14 / 2 - std::min(k, 11) * 3.14 / 6, r = 2000 / q[k];
-      QVERIFY(near(log[i].p1, ticks[size_t(10 * k)] + QPointF(r * std::cos(a), r * std::sin(a))));
+      QCOMPARE(log[i].text, QStringLiteral(" %1 ").arg(k));
+      QVERIFY2(std::abs(log[i].p1.x() - labelAt[k].x()) + std::abs(log[i].p1.y() - labelAt[k].y()) <
+                   1e-5,
+               qPrintable(QString::number(k)));
       QCOMPARE(log[i - 1].color, ui::kSysCaptionText);
       ++k;
     }

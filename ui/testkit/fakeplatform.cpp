@@ -1,8 +1,6 @@
 #include "fakeplatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QWidget>
 #include <cmath>
 
 namespace ui::testkit {
@@ -71,15 +69,6 @@ QStringList controlsWithoutAccessibleName(const Form& form) {
     if (c->kind() != ControlKind::Decoration && c->accessibleName().trimmed().isEmpty())
       missing << c->name();
   return missing;
-}
-
-QString saveScreenshot(Form& form, const QString& fileName) {
-  const QString dir = qEnvironmentVariable("LESSON_SHOTS_DIR");
-  if (dir.isEmpty()) return {};
-  QDir().mkpath(dir);
-  const QString path = QDir(dir).filePath(fileName);
-  form.window()->grab().save(path);
-  return path;
 }
 
 }  // namespace ui::testkit

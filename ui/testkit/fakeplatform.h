@@ -62,7 +62,4 @@ class FakePlatform : public Platform {
 // Names of the controls of a window that a screen reader could not tell apart.
 QStringList controlsWithoutAccessibleName(const Form& form);
 
-// Saves a picture of the window into LESSON_SHOTS_DIR when that is set; gives the file path.
-QString saveScreenshot(Form& form, const QString& fileName);
-
 }  // namespace ui::testkit

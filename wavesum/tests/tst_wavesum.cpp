@@ -199,7 +199,6 @@ class WaveSumTest : public QObject {
             // Two units of circle and a pixel of rounding beyond the crest.
             if (std::fabs(w.Picture1.fromPixel(QPointF(x, y)).y()) > reach + 2 + 1) ++outside;
           }
-      ui::testkit::saveScreenshot(w, QStringLiteral("wavesum.png"));
       press(w.Command5);
     };
     press(w.Command4);
@@ -223,13 +222,20 @@ class WaveSumTest : public QObject {
     QCOMPARE(records(log, DrawRecord::PSet, ui::kGreen).size(), size_t(0));
     const auto white = records(log, DrawRecord::PSet, ui::kWhite, atPause);
     QCOMPARE(white.size(), size_t(2 * 1890));
-    const double U = w.Amplitude, t = w.CurrentTime;
-    // Every other white point lies on wave 2, running to the left.
-    for (size_t k = 1; k < white.size(); k += 2) {
-      const double x = white[k].p1.x() / 8;
-      QVERIFY(std::fabs(-white[k].p1.y() - std::sin(double(0.2f) * (x + t / 2.7)) * 2.7 * U) <
-              1e-9);
-    }
+    // Every other white point lies on wave 2, running to the left: at U = 13 (seeded at 10:00)
+    // and t = 1, Sin(0.2 (x + 1 / 2.7)) · 2.7 · 13 at (8x, -y), worked out once.
+    QCOMPARE(w.Amplitude, 13.0f);
+    QCOMPARE(w.CurrentTime, 1.0);
+    const struct {
+      size_t index;
+      QPointF point;
+    } wave2[] = {{1, {0, -2.59762300454}},
+                 {1001, {251.32, -2.59113979145}},
+                 {3779, {949.48696, 34.0148658407}}};
+    for (const auto& [index, point] : wave2)
+      QVERIFY2(std::fabs(white[index].p1.x() - point.x()) < 1e-6 &&
+                   std::fabs(white[index].p1.y() - point.y()) < 1e-9,
+               qPrintable(QString::number(white[index].p1.y(), 'g', 12)));
   }
 
   void theDampingBarAtItsTopReadsFiveAndTwo() {
