@@ -7,6 +7,7 @@
 #include <random>
 
 #include "form1.h"
+#include "handends.h"
 #include "ui/app.h"
 #include "ui/pointer.h"
 #include "ui/testkit/fakeplatform.h"
@@ -63,39 +64,10 @@ struct Rig {
   QStringList texts() const { return {w.Text3.text(), w.Text2.text(), w.Text1.text()}; }
 };
 
-// Where the hand points after `seconds`: 1900 (cos, sin) of pi/2 - pi/30 per second with pi
-// taken as 3.14, worked out once for the seconds the tests stop at.
-QPointF handEnd(int seconds) {
-  switch (seconds) {
-    case 0:
-      return {1.5130207504, 1899.9993975705};  // twelve, short by pi's missing digits
-    case 1:
-      return {200.0084421530, 1889.4434691378};
-    case 2:
-      return {396.3147484438, 1858.2073673748};
-    case 5:
-      return {950.8734091156, 1644.9436950355};
-    case 6:
-      return {1117.5262876296, 1536.5985150509};
-    case 9:
-      return {1537.4879438773, 1116.3022988564};
-    case 11:
-      return {1735.9004373295, 772.4310141878};
-    case 21:
-      return {1537.4879438773, -1116.3022988564};
-    case 22:
-      return {1412.4475282450, -1270.8233472653};
-    case 59:
-      return {-203.0174161395, 1889.1225287800};
-  }
-  return {qQNaN(), qQNaN()};
-}
-
-bool near(QPointF a, QPointF b) {
-  return std::abs(a.x() - b.x()) + std::abs(a.y() - b.y()) < 1e-6;
-}
-
 }  // namespace
+
+using handends::handEnd;
+using handends::near;
 
 class ClockTest : public QObject {
   Q_OBJECT
