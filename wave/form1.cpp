@@ -23,8 +23,11 @@ StartButtons travellingWaveButtons() {
 Form1::Form1() : WaveWindow(travellingWaveButtons(), WaveRules{}) {}
 
 double Form1::voltageAt() const {
-  return std::cos(Omega * (XPos - CurrentTime / EValue)) *
-         (Amplitude * std::pow(EValue, XPos * (-Damping / 1000)));
+  const double phase = Omega * (XPos - CurrentTime / EValue);
+  const double exponent = XPos * (-Damping / 1000);
+  return cos_.at(pointNo(), phase, 0, [phase] { return std::cos(phase); }) *
+         (Amplitude * decay_.at(pointNo(), EValue, exponent,
+                                [this, exponent] { return std::pow(EValue, exponent); }));
 }
 
 void Form1::wavePass(bool erasing) {

@@ -9,7 +9,6 @@
 namespace wave {
 
 using ui::At;
-using ui::Step;
 
 WaveForm::WaveForm(const QString& caption, double clientWidth, double clientHeight,
                    const WaveRules& rules)
@@ -109,12 +108,13 @@ void WaveForm::drawAxes() {
 }
 
 double WaveForm::runningRight() const {
-  return std::sin(Omega * (XPos - CurrentTime / EValue)) * (EValue * Amplitude);
+  const double phase = Omega * (XPos - CurrentTime / EValue);
+  return rightSin_.at(pointNo_, phase, 0, [phase] { return std::sin(phase); }) *
+         (EValue * Amplitude);
 }
 
 void WaveForm::plot(double value, ui::Color color, double radius) {
-  picture().pset(At(8 * XPos, -value), color);
-  picture().circle(Step(0, 0), radius, color);
+  picture().marker(At(8 * XPos, -value), radius, color);
 }
 
 }  // namespace wave
