@@ -29,7 +29,7 @@ DrawRecord rec(DrawRecord::Kind kind, QPointF p1, QPointF p2, Color color) {
 
 // floor(v + 0.5) of the value kept within the pixel range, without a library call: every
 // point of a curve passes through here.
-inline int toPixelInt(double v) {
+[[gnu::always_inline]] inline int toPixelInt(double v) {
   if (!(v > -kPixelLimit)) return int(-kPixelLimit);  // NaN too
   if (v >= kPixelLimit) return int(kPixelLimit);
   const double t = v + 0.5;
@@ -43,13 +43,10 @@ constexpr int kOutlinePatternLimit = 64;
 
 }  // namespace
 
-struct Canvas::Pattern {
-  std::vector<QPoint> offsets;
-  QRect bounds;  // of the offsets
-  // The offsets as steps through a raster `stride` pixels a line.
-  mutable qsizetype stride = -1;
-  mutable std::vector<qsizetype> steps;
-};
+// Every point of a curve passes through here.
+[[gnu::always_inline]] inline QPoint Canvas::toRaster(double x, double y) const {
+  return {toPixelInt((x - left_) / unitsPerRasterX_), toPixelInt((y - top_) / unitsPerRasterY_)};
+}
 
 namespace {
 
@@ -226,10 +223,6 @@ QPointF Canvas::toPixelF(double x, double y) const {
 QPoint Canvas::toPixel(double x, double y) const {
   const QPointF p = toPixelF(x, y);
   return {toPixelInt(p.x()), toPixelInt(p.y())};
-}
-
-QPoint Canvas::toRaster(double x, double y) const {
-  return {toPixelInt((x - left_) / unitsPerRasterX_), toPixelInt((y - top_) / unitsPerRasterY_)};
 }
 
 QPointF Canvas::fromPixel(QPointF px) const {
@@ -429,6 +422,13 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
   touched();
 }
 
+[[gnu::always_inline]] inline const Canvas::CircleSize& Canvas::shapeOf(double radius,
+                                                                        double aspect) {
+  for (const CircleSize& s : shapes_)
+    if (s.known && s.radius == radius && s.aspect == aspect) return s;
+  return measureCircle(radius, aspect);
+}
+
 void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
                     std::optional<double> start, std::optional<double> end, double aspect) {
   const QPointF at = resolve(centre);
@@ -499,13 +499,8 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
   touched();
 }
 
-const Canvas::CircleSize& Canvas::shapeOf(double radius, double aspect) {
-  if (lastShape_->known && lastShape_->radius == radius && lastShape_->aspect == aspect)
-    return *lastShape_;
-  for (const CircleSize& s : shapes_)
-    if (s.known && s.radius == radius && s.aspect == aspect) return *(lastShape_ = &s);
+const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
   CircleSize& s = shapes_[nextShape_];
-  lastShape_ = &s;
   nextShape_ = (nextShape_ + 1) % int(std::size(shapes_));
   s = CircleSize{};
   s.known = true;
@@ -543,7 +538,19 @@ void Canvas::marker(Pt p, double radius, std::optional<Color> color) {
   // The circle's centre is the point plus a step of nothing.
   curX_ = p.x + 0.0;
   curY_ = p.y + 0.0;
-  plotPattern(toRaster(p.x, p.y), *shape->marker, color.value_or(fore_));
+  const QPoint at = toRaster(p.x, p.y);
+  const Pattern& pattern = *shape->marker;
+  const QRect& b = pattern.bounds;
+  QRgb* const bits = rasterBits();
+  if (pattern.stride == stride_ && at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ &&
+      at.y() + b.top() >= 0 && at.y() + b.bottom() < rasterH_) {
+    const QRgb rgb = rgbOf(color.value_or(fore_));
+    QRgb* const centre = bits + at.y() * stride_ + at.x();
+    for (const qsizetype step : pattern.steps)
+      centre[step] = rgb;
+  } else {
+    plotPattern(at, pattern, color.value_or(fore_));
+  }
   touched();
 }
 
@@ -556,16 +563,21 @@ void Canvas::printText(const QString& text, bool newline) {
   }
   const QFontMetrics& fm = metrics();
   const QPoint px = toPixel(at.x(), at.y());
-  QPainter& p = painter();
-  if (!painterHasFont_) {
-    p.setFont(*rasterFont_);
-    painterHasFont_ = true;
-  }
-  setPen(fore_);
   // Drawn in the raster's own pixels at the font's size; the current point moves as the
   // logical metrics say.
   const QPoint at0 = toRaster(at.x(), at.y());
-  p.drawText(QPoint(at0.x(), at0.y() + rasterAscent_), text);
+  const QPoint baseline(at0.x(), at0.y() + rasterAscent_);
+  if (const Pattern* glyphs = textPattern(text)) {
+    plotPattern(baseline, *glyphs, fore_);
+  } else {
+    QPainter& p = painter();
+    if (!painterHasFont_) {
+      p.setFont(*rasterFont_);
+      painterHasFont_ = true;
+    }
+    setPen(fore_);
+    p.drawText(baseline, text);
+  }
   if (newline) {
     curX_ = left_;
     curY_ = fromPixel(QPointF(px.x(), px.y() + fm.height())).y();
@@ -575,6 +587,47 @@ void Canvas::printText(const QString& text, bool newline) {
   touched();
 }
 
+// Texts printed again and again (the numbers of axes redrawn every frame) are copied from the
+// pixels their first drawing covered: text is set without antialiasing from a whole pixel
+// baseline, so it covers the same pixels wherever it stands. Only a text asked for a second
+// time is kept, so that texts printed once cost no more than drawing them.
+const Canvas::Pattern* Canvas::textPattern(const QString& text) {
+  auto it = texts_.find(text);
+  if (it == texts_.end()) {
+    if (texts_.size() > 2048) texts_.clear();
+    texts_.emplace(text, std::nullopt);
+    return nullptr;
+  }
+  if (it->second) return it->second->exact ? &*it->second : nullptr;
+  Pattern& pattern = it->second.emplace();
+  const QFontMetrics fm(*rasterFont_);
+  const int margin = 2 * fm.height() + 4;
+  QImage scratch(fm.horizontalAdvance(text) + 2 * margin, fm.height() + 2 * margin,
+                 QImage::Format_RGB32);
+  scratch.fill(Qt::black);
+  QPainter p(&scratch);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setFont(*rasterFont_);
+  p.setPen(Qt::white);
+  p.drawText(QPoint(margin, margin + fm.ascent()), text);
+  p.end();
+  const QRgb white = QColor(Qt::white).rgb(), black = QColor(Qt::black).rgb();
+  for (int y = 0; y < scratch.height() && pattern.exact; ++y)
+    for (int x = 0; x < scratch.width(); ++x) {
+      const QRgb c = scratch.pixel(x, y);
+      if (c == black) continue;
+      // A pixel only partly covered, or ink at the scratch's edge: draw such texts directly.
+      if (c != white || x == 0 || y == 0 || x == scratch.width() - 1 || y == scratch.height() - 1) {
+        pattern.exact = false;
+        break;
+      }
+      pattern.offsets.emplace_back(x - margin, y - margin - fm.ascent());
+      pattern.bounds |= QRect(pattern.offsets.back(), QSize(1, 1));
+    }
+  return pattern.exact ? &pattern : nullptr;
+}
+
 const QFontMetrics& Canvas::metrics() const {
   if (!qfont_) {
     qfont_ = toQFont(font_, false);
@@ -582,6 +635,7 @@ const QFontMetrics& Canvas::metrics() const {
     rasterFont_.reset();
   }
   if (!rasterFont_) {
+    texts_.clear();
     rasterFont_ = *qfont_;
     if (ratio_ != 1)
       rasterFont_->setPixelSize(std::max(1, int(std::lround(font_.size * 96.0 / 72.0 * ratio_))));

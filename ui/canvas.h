@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform.h"
@@ -165,7 +166,14 @@ class Canvas {
   void clearLog() { log_.clear(); }
 
   // The pixels a small figure covers, as offsets from its centre pixel.
-  struct Pattern;
+  struct Pattern {
+    bool exact = true;  // false: the figure cannot be copied, it is drawn each time
+    std::vector<QPoint> offsets;
+    QRect bounds;  // of the offsets
+    // The offsets as steps through a raster `stride` pixels a line.
+    mutable qsizetype stride = -1;
+    mutable std::vector<qsizetype> steps;
+  };
 
  private:
   static QString printItem(const QString& s) { return s; }
@@ -211,6 +219,10 @@ class Canvas {
   // Sets the pixels of `pattern` around `at` that lie on the raster, without a painter.
   void plotPattern(QPoint at, const Pattern& pattern, Color c);
   const CircleSize& shapeOf(double radius, double aspect);
+  const CircleSize& measureCircle(double radius, double aspect);
+  // The pixels a text covers in the raster font from its baseline's left end, or nullptr
+  // when it is to be drawn.
+  const Pattern* textPattern(const QString& text);
   void touched() {
     if (repaintAsked_) return;
     repaintAsked_ = true;
@@ -250,10 +262,10 @@ class Canvas {
   mutable std::optional<QFontMetrics> metrics_;
   mutable std::optional<QFont> rasterFont_;
   mutable int rasterAscent_ = 0;
+  mutable std::unordered_map<QString, std::optional<Pattern>> texts_;
   bool painterHasFont_ = false;
   CircleSize shapes_[4];
   int nextShape_ = 0;
-  const CircleSize* lastShape_ = &shapes_[0];
 
   bool logging_ = false;
   std::vector<DrawRecord> log_;
