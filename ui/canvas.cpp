@@ -43,9 +43,12 @@ constexpr int kOutlinePatternLimit = 64;
 
 }  // namespace
 
-// Every point of a curve passes through here.
+// Every point of a curve passes through here. A whole logical pixel p covers the raster pixels
+// from p × ratio on; a figure at p is drawn about the middle of them, where a pen as many
+// raster pixels wide as the ratio covers exactly that logical pixel.
 [[gnu::always_inline]] inline QPoint Canvas::toRaster(double x, double y) const {
-  return {toPixelInt((x - left_) / unitsPerRasterX_), toPixelInt((y - top_) / unitsPerRasterY_)};
+  return {toPixelInt((x - left_) / unitsPerRasterX_ + rasterShift_),
+          toPixelInt((y - top_) / unitsPerRasterY_ + rasterShift_)};
 }
 
 namespace {
@@ -205,6 +208,7 @@ void Canvas::updateUnitsPerPixel() {
   unitsPerRasterY_ = userScale_ ? height_ / std::max(1, image_.height()) : kTwipsPerPixel / ratio_;
   rasterW_ = image_.width();
   rasterH_ = image_.height();
+  rasterShift_ = (ratio_ - 1) / 2;
   for (CircleSize& s : shapes_)
     s = CircleSize{};
 }

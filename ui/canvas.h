@@ -249,6 +249,7 @@ class Canvas {
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   double unitsPerPixelX_ = 1, unitsPerPixelY_ = 1;
   double unitsPerRasterX_ = 1, unitsPerRasterY_ = 1;
+  double rasterShift_ = 0;  // raster pixels added to every mapped point
   double curX_ = 0, curY_ = 0;
   Color back_ = kWhite;
   Color fore_ = kBlack;
