@@ -592,20 +592,22 @@ void Canvas::printText(const QString& text, bool newline) {
 }
 
 // Texts printed again and again (the numbers of axes redrawn every frame) are copied from the
-// pixels their first drawing covered: text is set without antialiasing from a whole pixel
-// baseline, so it covers the same pixels wherever it stands. Only a text asked for a second
-// time is kept, so that texts printed once cost no more than drawing them.
+// pixels their drawing covered: text is set without antialiasing from a whole pixel baseline,
+// so it covers the same pixels wherever it stands. A text is kept from its third printing on,
+// so that a number drawn once and wiped once costs no more than drawing it twice.
 const Canvas::Pattern* Canvas::textPattern(const QString& text) {
   auto it = texts_.find(text);
   if (it == texts_.end()) {
     if (texts_.size() > 2048) texts_.clear();
-    texts_.emplace(text, std::nullopt);
+    texts_.emplace(text, TextPattern{});
     return nullptr;
   }
-  if (it->second) return it->second->exact ? &*it->second : nullptr;
-  Pattern& pattern = it->second.emplace();
+  TextPattern& kept = it->second;
+  if (kept.pattern) return kept.pattern->exact ? &*kept.pattern : nullptr;
+  if (++kept.printed < 3) return nullptr;
+  Pattern& pattern = kept.pattern.emplace();
   const QFontMetrics fm(*rasterFont_);
-  const int margin = 2 * fm.height() + 4;
+  const int margin = fm.height() / 2 + 4;
   QImage scratch(fm.horizontalAdvance(text) + 2 * margin, fm.height() + 2 * margin,
                  QImage::Format_RGB32);
   scratch.fill(Qt::black);
@@ -617,18 +619,20 @@ const Canvas::Pattern* Canvas::textPattern(const QString& text) {
   p.drawText(QPoint(margin, margin + fm.ascent()), text);
   p.end();
   const QRgb white = QColor(Qt::white).rgb(), black = QColor(Qt::black).rgb();
-  for (int y = 0; y < scratch.height() && pattern.exact; ++y)
-    for (int x = 0; x < scratch.width(); ++x) {
-      const QRgb c = scratch.pixel(x, y);
-      if (c == black) continue;
+  const int w = scratch.width(), h = scratch.height();
+  for (int y = 0; y < h && pattern.exact; ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      if (line[x] == black) continue;
       // A pixel only partly covered, or ink at the scratch's edge: draw such texts directly.
-      if (c != white || x == 0 || y == 0 || x == scratch.width() - 1 || y == scratch.height() - 1) {
+      if (line[x] != white || x == 0 || y == 0 || x == w - 1 || y == h - 1) {
         pattern.exact = false;
         break;
       }
       pattern.offsets.emplace_back(x - margin, y - margin - fm.ascent());
       pattern.bounds |= QRect(pattern.offsets.back(), QSize(1, 1));
     }
+  }
   return pattern.exact ? &pattern : nullptr;
 }
 

@@ -263,7 +263,11 @@ class Canvas {
   mutable std::optional<QFontMetrics> metrics_;
   mutable std::optional<QFont> rasterFont_;
   mutable int rasterAscent_ = 0;
-  mutable std::unordered_map<QString, std::optional<Pattern>> texts_;
+  struct TextPattern {
+    int printed = 1;
+    std::optional<Pattern> pattern;
+  };
+  mutable std::unordered_map<QString, TextPattern> texts_;
   bool painterHasFont_ = false;
   CircleSize shapes_[4];
   int nextShape_ = 0;

@@ -133,7 +133,7 @@ class FineScreenTest : public QObject {
           c.pset(At(5, 8));
           c.print(17.5, "мкН");
           c.pset(At(5, 8));
-          c.print(17.5, "мкН");  // the second time the same text is copied
+          c.print(17.5, "мкН");  // wiped, from its third printing on, by copying its pixels
           break;
         case Marker:
           for (double x = 0; x < 35; x += 0.7)
