@@ -360,16 +360,15 @@ void Canvas::cls() {
   touched();
 }
 
-void Canvas::pset(Pt p, std::optional<Color> color) {
-  if (p.step) {
-    p.x += curX_;
-    p.y += curY_;
+void Canvas::psetAt(double x, double y, bool step, Color c) {
+  if (step) {
+    x += curX_;
+    y += curY_;
   }
-  const Color c = color.value_or(fore_);
-  curX_ = p.x;
-  curY_ = p.y;
-  if (logging_) record(rec(DrawRecord::PSet, {p.x, p.y}, {p.x, p.y}, c));
-  const QPoint px = toRaster(p.x, p.y);
+  curX_ = x;
+  curY_ = y;
+  if (logging_) record(rec(DrawRecord::PSet, {x, y}, {x, y}, c));
+  const QPoint px = toRaster(x, y);
   if (penPixels_ == 1) {
     if (unsigned(px.x()) < unsigned(rasterW_) && unsigned(px.y()) < unsigned(rasterH_)) {
       QRgb* const bits = rasterBits();
@@ -526,34 +525,34 @@ const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
   return s;
 }
 
-void Canvas::marker(Pt p, double radius, std::optional<Color> color) {
+void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   const CircleSize* shape = nullptr;
   if (!logging_ && drawStyle_ != kDrawDashDot && fillStyle_ == kFillTransparent)
     shape = &shapeOf(radius, 1.0);
   if (!shape || !shape->marker) {
-    pset(p, color);
-    circle(Step(0, 0), radius, color);
+    psetAt(x, y, step, c);
+    circle(Step(0, 0), radius, c);
     return;
   }
-  if (p.step) {
-    p.x += curX_;
-    p.y += curY_;
+  if (step) {
+    x += curX_;
+    y += curY_;
   }
   // The circle's centre is the point plus a step of nothing.
-  curX_ = p.x + 0.0;
-  curY_ = p.y + 0.0;
-  const QPoint at = toRaster(p.x, p.y);
+  curX_ = x + 0.0;
+  curY_ = y + 0.0;
+  const QPoint at = toRaster(x, y);
   const Pattern& pattern = *shape->marker;
   const QRect& b = pattern.bounds;
   QRgb* const bits = rasterBits();
   if (pattern.stride == stride_ && at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ &&
       at.y() + b.top() >= 0 && at.y() + b.bottom() < rasterH_) {
-    const QRgb rgb = rgbOf(color.value_or(fore_));
+    const QRgb rgb = rgbOf(c);
     QRgb* const centre = bits + at.y() * stride_ + at.x();
     for (const qsizetype step : pattern.steps)
       centre[step] = rgb;
   } else {
-    plotPattern(at, pattern, color.value_or(fore_));
+    plotPattern(at, pattern, c);
   }
   touched();
 }

@@ -129,7 +129,9 @@ class Canvas {
   // Fills with the background colour; the current point goes to (ScaleLeft, ScaleTop).
   void cls();
   // One point DrawWidth pixels across; the current point becomes p.
-  void pset(Pt p, std::optional<Color> color = {});
+  void pset(Pt p, std::optional<Color> color = {}) {
+    psetAt(p.x, p.y, p.step, color.value_or(fore_));
+  }
   // A line (or box) from the current point to `to`.
   void line(Pt to, std::optional<Color> color = {}, LineMode mode = LineMode::Line);
   // A line (or box) from `from` (a step from the current point) to `to` (a step from `from`).
@@ -143,7 +145,9 @@ class Canvas {
   // A point with a circle of `radius` around it, the pixels and the current point that
   // pset(p, color) followed by circle(Step(0, 0), radius, color) give: the figure of curves
   // made of thousands of small circles, mapped and checked once.
-  void marker(Pt p, double radius, std::optional<Color> color = {});
+  void marker(Pt p, double radius, std::optional<Color> color = {}) {
+    markerAt(p.x, p.y, p.step, radius, color.value_or(fore_));
+  }
 
   // Writes the items at the current point (numbers as Str gives them and one blank), then
   // moves to the left edge of the next line.
@@ -192,6 +196,9 @@ class Canvas {
     const Pattern* marker = nullptr;   // the outline and the point at its centre
   };
 
+  // The figures of curves, called for every point: their arguments travel in registers.
+  void psetAt(double x, double y, bool step, Color c);
+  void markerAt(double x, double y, bool step, double radius, Color c);
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
   // User coordinates to raster pixels.

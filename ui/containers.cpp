@@ -70,14 +70,14 @@ class PictureWidget : public QFrame {
   void scheduleRepaint() {
     if (repaintPending_) return;
     repaintPending_ = true;
-    update();
+    update(contentsRect());  // the frame around stays as it is
   }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     repaintPending_ = false;
     fitRaster();  // the window may have moved to a screen of another ratio
-    QFrame::paintEvent(e);
+    if (!contentsRect().contains(e->rect())) QFrame::paintEvent(e);
     QPainter p(this);
     p.drawImage(contentsRect().topLeft(), canvas_->screenImage());
   }

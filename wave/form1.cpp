@@ -20,14 +20,16 @@ StartButtons travellingWaveButtons() {
 
 }  // namespace
 
-Form1::Form1() : WaveWindow(travellingWaveButtons(), WaveRules{}) {}
+Form1::Form1() : WaveWindow(travellingWaveButtons(), WaveRules{}) {
+  keepCosine = true;  // the voltage is the cosine of the current's phase
+}
 
 double Form1::voltageAt() const {
   const double phase = Omega * (XPos - CurrentTime / EValue);
   const double exponent = XPos * (-Damping / 1000);
-  return cos_.at(pointNo(), phase, 0, [phase] { return std::cos(phase); }) *
-         (Amplitude * decay_.at(pointNo(), EValue, exponent,
-                                [this, exponent] { return std::pow(EValue, exponent); }));
+  return cosOfRight(phase) * (Amplitude * decay_.at(pointNo(), EValue, exponent, [this, exponent] {
+           return std::pow(EValue, exponent);
+         }));
 }
 
 void Form1::wavePass(bool erasing) {

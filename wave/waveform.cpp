@@ -109,8 +109,18 @@ void WaveForm::drawAxes() {
 
 double WaveForm::runningRight() const {
   const double phase = Omega * (XPos - CurrentTime / EValue);
-  return rightSin_.at(pointNo_, phase, 0, [phase] { return std::sin(phase); }) *
-         (EValue * Amplitude);
+  return rightSin_.at(pointNo_, phase, 0, [this, phase] {
+    if (!keepCosine) return std::sin(phase);
+    // The C library's sincos gives what sin and cos give, in one call.
+    double sine = 0, cosine = 0;
+    ::sincos(phase, &sine, &cosine);
+    rightCos_.put(pointNo_, phase, 0, cosine);
+    return sine;
+  }) * (EValue * Amplitude);
+}
+
+double WaveForm::cosOfRight(double phase) const {
+  return rightCos_.at(pointNo_, phase, 0, [phase] { return std::cos(phase); });
 }
 
 void WaveForm::plot(double value, ui::Color color, double radius) {

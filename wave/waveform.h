@@ -25,6 +25,11 @@ class PointMemo {
     if (!e.known || e.a != ka || e.b != kb) e = {true, ka, kb, compute()};
     return e.value;
   }
+  // Keeps a value computed along with another one.
+  void put(size_t point, double a, double b, double value) {
+    if (point >= entries_.size()) entries_.resize(point + 1);
+    entries_[point] = {true, bits(a), bits(b), value};
+  }
 
  private:
   static std::uint64_t bits(double v) {
@@ -122,6 +127,10 @@ class WaveForm : public ui::Form {
   size_t pointNo() const { return pointNo_; }
   // Sin(w * (x - t / e)) * e * U: the first curve, running to the right.
   double runningRight() const;
+  // Cos(phase) for the phase w * (x - t / e) of the first curve at this point; computed with
+  // the sine when keepCosine is set.
+  double cosOfRight(double phase) const;
+  bool keepCosine = false;
   // Sin(w * (x + t / e)) * e * U: the second wave of the two-wave lessons, running to the left.
   double runningLeft() const;
   // The pass of the two-wave lessons: wave 1 red, wave 2 blue (radius 1) and their sum green
@@ -141,7 +150,7 @@ class WaveForm : public ui::Form {
   WaveRules rules_;
   WaveControls c_;
   size_t pointNo_ = 0;
-  mutable PointMemo rightSin_, leftSin_;
+  mutable PointMemo rightSin_, rightCos_, leftSin_;
 };
 
 }  // namespace wave
