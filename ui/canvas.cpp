@@ -124,6 +124,7 @@ void Canvas::resizePixels(QSize size, double ratio) {
   if (size == logical_ && ratio == ratio_ && !image_.isNull()) return;
   finishPainting();
   forgetRasterBits();
+  lastMarker_ = nullptr;
   const QSize raster = ratio == 1
                            ? size
                            : QSize(std::max(1, int(std::ceil(size.width() * ratio - 1e-6))),
@@ -543,6 +544,7 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   curY_ = y + 0.0;
   const QPoint at = toRaster(x, y);
   const Pattern& pattern = *shape->marker;
+  if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_) return;
   const QRect& b = pattern.bounds;
   QRgb* const bits = rasterBits();
   if (pattern.stride == stride_ && at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ &&
@@ -555,6 +557,9 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
     plotPattern(at, pattern, c);
   }
   touched();
+  lastMarker_ = &pattern;
+  lastMarkerAt_ = at;
+  lastMarkerColor_ = c;
 }
 
 void Canvas::printText(const QString& text, bool newline) {

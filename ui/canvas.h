@@ -231,6 +231,7 @@ class Canvas {
   // when it is to be drawn.
   const Pattern* textPattern(const QString& text);
   void touched() {
+    lastMarker_ = nullptr;  // the raster may have changed under the last point in a circle
     if (repaintAsked_) return;
     repaintAsked_ = true;
     if (changed_) changed_();
@@ -276,6 +277,11 @@ class Canvas {
   };
   mutable std::unordered_map<QString, TextPattern> texts_;
   bool painterHasFont_ = false;
+  // The point in a circle drawn last, while nothing has been drawn since: drawing it again
+  // changes no pixel.
+  const Pattern* lastMarker_ = nullptr;
+  QPoint lastMarkerAt_;
+  Color lastMarkerColor_ = 0;
   CircleSize shapes_[4];
   int nextShape_ = 0;
 
