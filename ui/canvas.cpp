@@ -339,6 +339,10 @@ void Canvas::plotPattern(QPoint at, const Pattern& pattern, Color c) {
       centre[*step] = rgb;
     return;
   }
+  // Beyond the raster, as the crests of a curve higher than the picture are.
+  if (at.x() + b.right() < 0 || at.x() + b.left() >= w || at.y() + b.bottom() < 0 ||
+      at.y() + b.top() >= h)
+    return;
   for (const QPoint& o : pattern.offsets) {
     const int x = at.x() + o.x(), y = at.y() + o.y();
     if (x >= 0 && x < w && y >= 0 && y < h) bits[y * stride_ + x] = rgb;
