@@ -28,12 +28,14 @@ void timeFrames(const char* what, fringes::Form1& w, ui::testkit::FakePlatform& 
   QElapsedTimer clock;
   double cpuAt = 0;
   int seen = 0;
+  quint64 digest = ui::testkit::foldPixels(QImage());
   fake.onPause = [&](int) {
     // Between two pauses lies one whole frame: the wiping, then the next drawing.
     if (seen++ > 0) {
       frameMs.push_back(clock.nsecsElapsed() / 1.0e6);
       cpuMs.push_back(threadCpuMs() - cpuAt);
     }
+    digest = ui::testkit::foldPixels(w.Picture1.image(), digest);
     if (int(frameMs.size()) >= kFrames) w.Running = 0;
     clock.restart();
     QCoreApplication::processEvents();  // the repaint a real pause lets run
@@ -55,6 +57,7 @@ void timeFrames(const char* what, fringes::Form1& w, ui::testkit::FakePlatform& 
   std::printf(
       "  processor time a frame: median %.3f ms, 99th percentile %.3f ms, heaviest %.3f ms\n",
       cpuMs[cpuMs.size() / 2], cpuMs[cpuMs.size() * 99 / 100], cpuMs.back());
+  std::printf("  pictures drawn: digest %016llx\n", static_cast<unsigned long long>(digest));
 }
 
 }  // namespace

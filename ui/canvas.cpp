@@ -1,8 +1,11 @@
 #include "canvas.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
+#include <tuple>
 
 #include "errors.h"
 #include "qtbridge.h"
@@ -24,41 +27,49 @@ DrawRecord rec(DrawRecord::Kind kind, QPointF p1, QPointF p2, Color color) {
   return r;
 }
 
-int toPixelInt(double v) {
-  if (std::isnan(v)) return int(-kPixelLimit);
-  return int(std::floor(std::clamp(v, -kPixelLimit, kPixelLimit) + 0.5));
+// floor(v + 0.5) of the value kept within the pixel range, without a library call: every
+// point of a curve passes through here.
+[[gnu::always_inline]] inline int toPixelInt(double v) {
+  if (!(v > -kPixelLimit)) return int(-kPixelLimit);  // NaN too
+  if (v >= kPixelLimit) return int(kPixelLimit);
+  const double t = v + 0.5;
+  const int i = int(t);
+  return double(i) > t ? i - 1 : i;
 }
 
-// A colour as the raster stores it; plain colours without a QColor on the way.
-QRgb rasterColor(Color c) {
-  if (c & 0x80000000u) return toQColor(c).rgb();
-  return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
-// Outlines up to this half-axis (px) are copied from a stored pattern instead of rasterised.
+// Outlines up to this half-axis (raster pixels) are copied from a stored pattern instead of
+// rasterised.
 constexpr int kOutlinePatternLimit = 64;
 
-// The pixels of a whole ellipse outline with half-axes rx, ry (px), drawn with the one-pixel
-// solid pen, as offsets from its centre pixel. Qt rasterises each size once; drawn at a whole
-// pixel position an outline covers the same pattern wherever it stands, so copying the pattern
-// is exact and spares a painter per point of a curve made of small circles.
-const std::vector<QPoint>& ellipseOutline(int rx, int ry) {
-  static std::map<std::pair<int, int>, std::vector<QPoint>> patterns;
-  // A curve of small circles asks for one size over and over.
-  static std::pair<int, int> lastSize{-1, -1};
-  static const std::vector<QPoint>* last = nullptr;
-  if (last && lastSize == std::make_pair(rx, ry)) return *last;
-  auto [it, fresh] = patterns.try_emplace({rx, ry});
-  lastSize = {rx, ry};
-  last = &it->second;
-  if (!fresh) return it->second;
-  const int m = std::max(rx, ry) + 2;
+}  // namespace
+
+// Every point of a curve passes through here. A whole logical pixel p covers the raster pixels
+// from p × ratio on; a figure at p is drawn about the middle of them, where a pen as many
+// raster pixels wide as the ratio covers exactly that logical pixel.
+[[gnu::always_inline]] inline QPoint Canvas::toRaster(double x, double y) const {
+  return {toPixelInt((x - left_) / unitsPerRasterX_ + rasterShift_),
+          toPixelInt((y - top_) / unitsPerRasterY_ + rasterShift_)};
+}
+
+namespace {
+
+// The pixels of a whole ellipse outline with half-axes rx, ry, or of a point when both are 0,
+// drawn with a round pen `width` raster pixels wide, as offsets from its centre pixel. Qt
+// rasterises each size once; drawn at a whole pixel position a figure covers the same pattern
+// wherever it stands, so copying the pattern is exact and spares a painter per point of a curve
+// made of small circles.
+const Canvas::Pattern& figurePattern(int rx, int ry, int width) {
+  static std::map<std::tuple<int, int, int>, Canvas::Pattern> patterns;
+  auto [it, fresh] = patterns.try_emplace({rx, ry, width});
+  Canvas::Pattern& pattern = it->second;
+  if (!fresh) return pattern;
+  const int m = std::max(rx, ry) + 2 + width;
   QImage scratch(2 * m + 1, 2 * m + 1, QImage::Format_RGB32);
   scratch.fill(Qt::black);
   QPainter p(&scratch);
   p.setRenderHint(QPainter::Antialiasing, false);
   QPen pen(Qt::white);
-  pen.setWidth(0);
+  pen.setWidth(width == 1 ? 0 : width);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   p.setPen(pen);
@@ -69,8 +80,32 @@ const std::vector<QPoint>& ellipseOutline(int rx, int ry) {
   p.end();
   for (int y = 0; y < scratch.height(); ++y)
     for (int x = 0; x < scratch.width(); ++x)
-      if (scratch.pixel(x, y) != QColor(Qt::black).rgb()) it->second.emplace_back(x - m, y - m);
-  return it->second;
+      if (scratch.pixel(x, y) != QColor(Qt::black).rgb()) {
+        pattern.offsets.emplace_back(x - m, y - m);
+        pattern.bounds |= QRect(x - m, y - m, 1, 1);
+      }
+  return pattern;
+}
+
+// The point at the centre (one pixel or a round dot `width` pixels across) and the outline of
+// half-axes rx, ry: what a point and a circle around it cover together.
+const Canvas::Pattern& markerPattern(int rx, int ry, int width) {
+  static std::map<std::tuple<int, int, int>, Canvas::Pattern> patterns;
+  auto [it, fresh] = patterns.try_emplace({rx, ry, width});
+  Canvas::Pattern& pattern = it->second;
+  if (!fresh) return pattern;
+  std::vector<QPoint> all = figurePattern(rx, ry, width).offsets;
+  if (width == 1)
+    all.emplace_back(0, 0);
+  else
+    all.insert(all.end(), figurePattern(0, 0, width).offsets.begin(),
+               figurePattern(0, 0, width).offsets.end());
+  for (const QPoint& o : all)
+    if (std::find(pattern.offsets.begin(), pattern.offsets.end(), o) == pattern.offsets.end()) {
+      pattern.offsets.push_back(o);
+      pattern.bounds |= QRect(o, QSize(1, 1));
+    }
+  return pattern;
 }
 
 }  // namespace
@@ -83,27 +118,62 @@ Canvas::~Canvas() {
   finishPainting();
 }
 
-void Canvas::resizePixels(QSize size) {
+void Canvas::resizePixels(QSize size, double ratio) {
   size = size.expandedTo(QSize(1, 1));
-  if (size == image_.size()) return;
+  if (!(ratio > 0)) ratio = 1;
+  if (size == logical_ && ratio == ratio_ && !image_.isNull()) return;
   finishPainting();
-  QImage next(size, QImage::Format_RGB32);
+  forgetRasterBits();
+  lastMarker_ = nullptr;
+  const QSize raster = ratio == 1
+                           ? size
+                           : QSize(std::max(1, int(std::ceil(size.width() * ratio - 1e-6))),
+                                   std::max(1, int(std::ceil(size.height() * ratio - 1e-6))));
+  QImage next(raster, QImage::Format_RGB32);
   next.fill(toQColor(back_));
   if (!image_.isNull()) {
     QPainter p(&next);
-    p.drawImage(0, 0, image_);
+    if (ratio == ratio_)
+      p.drawImage(0, 0, image_);
+    else  // another screen: what was drawn, at its logical size
+      p.drawImage(QRectF(0, 0, image_.width() * ratio / ratio_, image_.height() * ratio / ratio_),
+                  image_);
+  }
+  if (ratio != ratio_) {
+    rasterFont_.reset();
+    painterHasFont_ = false;
   }
   image_ = std::move(next);
+  logical_ = size;
+  ratio_ = ratio;
+  setDrawWidth(drawWidth_);
   updateUnitsPerPixel();
 }
 
 const QImage& Canvas::image() const {
   finishPainting();
+  forgetRasterBits();  // the caller may keep a copy, which the next write must not reach
   return image_;
+}
+
+QImage Canvas::screenImage() const {
+  repaintAsked_ = false;
+  if (ratio_ == 1) return image();
+  finishPainting();
+  // The raster's own pixels under a header that tells the window their ratio: no copy.
+  QImage shown(image_.constBits(), image_.width(), image_.height(), image_.bytesPerLine(),
+               image_.format());
+  shown.setDevicePixelRatio(ratio_);
+  return shown;
 }
 
 Color Canvas::pixel(int px, int py) const {
   const QImage& img = image();
+  if (ratio_ != 1) {
+    // The raster pixel under the middle of the logical one.
+    px = int(std::floor((px + 0.5) * ratio_));
+    py = int(std::floor((py + 0.5) * ratio_));
+  }
   if (!img.valid(px, py)) return 0;
   return fromQColor(QColor(img.pixel(px, py)));
 }
@@ -125,16 +195,30 @@ void Canvas::scaleTwips() {
 }
 
 double Canvas::scaleWidth() const {
-  return userScale_ ? width_ : pixelsToTwips(image_.width());
+  return userScale_ ? width_ : pixelsToTwips(logical_.width());
 }
 double Canvas::scaleHeight() const {
-  return userScale_ ? height_ : pixelsToTwips(image_.height());
+  return userScale_ ? height_ : pixelsToTwips(logical_.height());
 }
 
 // Kept at hand: every point of a curve passes through the mapping.
 void Canvas::updateUnitsPerPixel() {
-  unitsPerPixelX_ = userScale_ ? width_ / std::max(1, image_.width()) : kTwipsPerPixel;
-  unitsPerPixelY_ = userScale_ ? height_ / std::max(1, image_.height()) : kTwipsPerPixel;
+  unitsPerPixelX_ = userScale_ ? width_ / std::max(1, logical_.width()) : kTwipsPerPixel;
+  unitsPerPixelY_ = userScale_ ? height_ / std::max(1, logical_.height()) : kTwipsPerPixel;
+  unitsPerRasterX_ = userScale_ ? width_ / std::max(1, image_.width()) : kTwipsPerPixel / ratio_;
+  unitsPerRasterY_ = userScale_ ? height_ / std::max(1, image_.height()) : kTwipsPerPixel / ratio_;
+  rasterW_ = image_.width();
+  rasterH_ = image_.height();
+  rasterShift_ = (ratio_ - 1) / 2;
+  for (CircleSize& s : shapes_)
+    s = CircleSize{};
+}
+
+void Canvas::setDrawWidth(int px) {
+  drawWidth_ = std::max(1, px);
+  penPixels_ = ratio_ == 1 ? drawWidth_ : std::max(1, int(std::lround(drawWidth_ * ratio_)));
+  for (CircleSize& s : shapes_)
+    s = CircleSize{};
 }
 
 QPointF Canvas::toPixelF(double x, double y) const {
@@ -171,6 +255,20 @@ QPainter& Canvas::painter() {
   return *painter_;
 }
 
+QRgb* Canvas::findRasterBits() {
+  // A shared raster would detach from under the painter: finish painting first.
+  if (!image_.isDetached()) finishPainting();
+  bits_ = reinterpret_cast<QRgb*>(image_.bits());
+  stride_ = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+  return bits_;
+}
+
+// A colour as the raster stores it; plain colours without a QColor on the way.
+QRgb Canvas::rasterColorOf(Color c) {
+  if (c & 0x80000000u) return toQColor(c).rgb();
+  return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
 void Canvas::finishPainting() const {
   if (painter_) {
     painter_->end();
@@ -181,15 +279,15 @@ void Canvas::finishPainting() const {
 void Canvas::setPen(Color c) {
   const int style = drawWidth_ == 1 && drawStyle_ == kDrawDashDot ? kDrawDashDot : kDrawSolid;
   QPainter& p = painter();
-  if (c == penColor_ && drawWidth_ == penWidth_ && style == penStyle_) return;
+  if (c == penColor_ && penPixels_ == penWidth_ && style == penStyle_) return;
   QPen pen(toQColor(c));
-  pen.setWidth(drawWidth_ == 1 ? 0 : drawWidth_);
+  pen.setWidth(penPixels_ == 1 ? 0 : penPixels_);
   pen.setStyle(style == kDrawDashDot ? Qt::DashDotLine : Qt::SolidLine);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   p.setPen(pen);
   penColor_ = c;
-  penWidth_ = drawWidth_;
+  penWidth_ = penPixels_;
   penStyle_ = style;
 }
 
@@ -220,29 +318,44 @@ void Canvas::record(DrawRecord r) {
   log_.push_back(std::move(r));
 }
 
-void Canvas::plotPattern(QPoint at, const std::vector<QPoint>& offsets, Color c) {
-  const int w = image_.width(), h = image_.height();
-  if (w == 0 || h == 0) return;
-  // A shared raster would detach from under the painter: finish painting first.
-  if (!image_.isDetached()) finishPainting();
-  const QRgb rgb = rasterColor(c);
-  uchar* bits = image_.bits();
-  const qsizetype bytesPerLine = image_.bytesPerLine();
-  for (const QPoint& o : offsets) {
-    const int x = at.x() + o.x(), y = at.y() + o.y();
-    if (x >= 0 && x < w && y >= 0 && y < h)
-      reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x] = rgb;
+void Canvas::plotPattern(QPoint at, const Pattern& pattern, Color c) {
+  const int w = rasterW_, h = rasterH_;
+  QRgb* const bits = rasterBits();
+  const QRgb rgb = rgbOf(c);
+  const QRect& b = pattern.bounds;
+  if (at.x() + b.left() >= 0 && at.x() + b.right() < w && at.y() + b.top() >= 0 &&
+      at.y() + b.bottom() < h) {
+    // Wholly on the raster, as nearly every figure of a curve is.
+    if (pattern.stride != stride_) {
+      pattern.steps.clear();
+      for (const QPoint& o : pattern.offsets)
+        pattern.steps.push_back(o.y() * stride_ + o.x());
+      pattern.stride = stride_;
+    }
+    QRgb* const centre = bits + at.y() * stride_ + at.x();
+    const qsizetype* step = pattern.steps.data();
+    const qsizetype* const end = step + pattern.steps.size();
+    for (; step != end; ++step)
+      centre[*step] = rgb;
+    return;
   }
-}
-
-void Canvas::touched() {
-  if (changed_) changed_();
+  // Beyond the raster, as the crests of a curve higher than the picture are.
+  if (at.x() + b.right() < 0 || at.x() + b.left() >= w || at.y() + b.bottom() < 0 ||
+      at.y() + b.top() >= h)
+    return;
+  for (const QPoint& o : pattern.offsets) {
+    const int x = at.x() + o.x(), y = at.y() + o.y();
+    if (x >= 0 && x < w && y >= 0 && y < h) bits[y * stride_ + x] = rgb;
+  }
 }
 
 void Canvas::cls() {
   finishPainting();
+  forgetRasterBits();
   if (image_.isNull()) {
     image_ = QImage(1, 1, QImage::Format_RGB32);
+    logical_ = QSize(1, 1);
+    ratio_ = 1;
     updateUnitsPerPixel();
   }
   image_.fill(toQColor(back_));
@@ -252,19 +365,23 @@ void Canvas::cls() {
   touched();
 }
 
-void Canvas::pset(Pt p, std::optional<Color> color) {
-  const QPointF at = resolve(p);
-  const Color c = color.value_or(fore_);
-  curX_ = at.x();
-  curY_ = at.y();
-  if (logging_) record(rec(DrawRecord::PSet, at, at, c));
-  const QPoint px = toPixel(at.x(), at.y());
-  if (drawWidth_ == 1) {
-    if (image_.valid(px)) {
-      // A shared raster would detach from under the painter: finish painting first.
-      if (!image_.isDetached()) finishPainting();
-      image_.setPixel(px, rasterColor(c));
+void Canvas::psetAt(double x, double y, bool step, Color c) {
+  if (step) {
+    x += curX_;
+    y += curY_;
+  }
+  curX_ = x;
+  curY_ = y;
+  if (logging_) record(rec(DrawRecord::PSet, {x, y}, {x, y}, c));
+  const QPoint px = toRaster(x, y);
+  if (penPixels_ == 1) {
+    if (unsigned(px.x()) < unsigned(rasterW_) && unsigned(px.y()) < unsigned(rasterH_)) {
+      QRgb* const bits = rasterBits();
+      bits[px.y() * stride_ + px.x()] = rgbOf(c);
     }
+  } else if (ratio_ != 1) {
+    // The points of curves drawn on a fine screen: copied like small circles.
+    plotPattern(px, figurePattern(0, 0, penPixels_), c);
   } else {
     setPen(c);
     painter().drawPoint(px);
@@ -284,7 +401,7 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
   curX_ = b.x();
   curY_ = b.y();
   const Color c = color.value_or(fore_);
-  const QPoint pa = toPixel(a.x(), a.y()), pb = toPixel(b.x(), b.y());
+  const QPoint pa = toRaster(a.x(), a.y()), pb = toRaster(b.x(), b.y());
   QPainter& p = painter();
   setPen(c);
   switch (mode) {
@@ -313,6 +430,13 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
   touched();
 }
 
+[[gnu::always_inline]] inline const Canvas::CircleSize& Canvas::shapeOf(double radius,
+                                                                        double aspect) {
+  for (const CircleSize& s : shapes_)
+    if (s.known && s.radius == radius && s.aspect == aspect) return s;
+  return measureCircle(radius, aspect);
+}
+
 void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
                     std::optional<double> start, std::optional<double> end, double aspect) {
   const QPointF at = resolve(centre);
@@ -327,20 +451,17 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
     r.aspect = aspect;
     record(std::move(r));
   }
-  // The radius is measured in horizontal units and applies to the longer axis.
-  const double a = std::fabs(aspect);
-  const double base = std::min(std::fabs(radius / unitsPerPixelX()), 1.0e5);
-  const double rx = a <= 1 ? base : base / a;
-  const double ry = a <= 1 ? base * a : base;
-  const QPoint pc = toPixel(at.x(), at.y());
-  const int irx = int(std::lround(rx)), iry = int(std::lround(ry));
-  const QRect box(pc.x() - irx, pc.y() - iry, 2 * irx, 2 * iry);
-  if (!start && !end && drawWidth_ == 1 && drawStyle_ != kDrawDashDot &&
-      fillStyle_ == kFillTransparent && rx <= kOutlinePatternLimit && ry <= kOutlinePatternLimit) {
-    plotPattern(pc, ellipseOutline(irx, iry), c);
+  const CircleSize& shape = shapeOf(radius, aspect);
+  const double rx = shape.rx, ry = shape.ry;
+  const int irx = shape.irx, iry = shape.iry;
+  const QPoint pc = toRaster(at.x(), at.y());
+  if (shape.pattern && !start && !end && drawStyle_ != kDrawDashDot &&
+      fillStyle_ == kFillTransparent) {
+    plotPattern(pc, *shape.pattern, c);
     touched();
     return;
   }
+  const QRect box(pc.x() - irx, pc.y() - iry, 2 * irx, 2 * iry);
   QPainter& p = painter();
   setPen(c);
   if (std::isnan(rx) || std::isnan(ry)) {
@@ -386,6 +507,65 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
   touched();
 }
 
+const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
+  CircleSize& s = shapes_[nextShape_];
+  nextShape_ = (nextShape_ + 1) % int(std::size(shapes_));
+  s = CircleSize{};
+  s.known = true;
+  s.radius = radius;
+  s.aspect = aspect;
+  // The radius is measured in horizontal units and applies to the longer axis.
+  const double a = std::fabs(aspect);
+  const double base = std::min(std::fabs(radius / unitsPerRasterX_), 1.0e5);
+  s.rx = a <= 1 ? base : base / a;
+  s.ry = a <= 1 ? base * a : base;
+  s.irx = int(std::lround(s.rx));
+  s.iry = int(std::lround(s.ry));
+  // On a screen of ratio 1 wider pens keep the painter's own outline.
+  if (s.rx <= kOutlinePatternLimit && s.ry <= kOutlinePatternLimit &&
+      (penPixels_ == 1 || ratio_ != 1)) {
+    s.pattern = &figurePattern(s.irx, s.iry, penPixels_);
+    s.marker = &markerPattern(s.irx, s.iry, penPixels_);
+  }
+  return s;
+}
+
+void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
+  const CircleSize* shape = nullptr;
+  if (!logging_ && drawStyle_ != kDrawDashDot && fillStyle_ == kFillTransparent)
+    shape = &shapeOf(radius, 1.0);
+  if (!shape || !shape->marker) {
+    psetAt(x, y, step, c);
+    circle(Step(0, 0), radius, c);
+    return;
+  }
+  if (step) {
+    x += curX_;
+    y += curY_;
+  }
+  // The circle's centre is the point plus a step of nothing.
+  curX_ = x + 0.0;
+  curY_ = y + 0.0;
+  const QPoint at = toRaster(x, y);
+  const Pattern& pattern = *shape->marker;
+  if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_) return;
+  const QRect& b = pattern.bounds;
+  QRgb* const bits = rasterBits();
+  if (pattern.stride == stride_ && at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ &&
+      at.y() + b.top() >= 0 && at.y() + b.bottom() < rasterH_) {
+    const QRgb rgb = rgbOf(c);
+    QRgb* const centre = bits + at.y() * stride_ + at.x();
+    for (const qsizetype step : pattern.steps)
+      centre[step] = rgb;
+  } else {
+    plotPattern(at, pattern, c);
+  }
+  touched();
+  lastMarker_ = &pattern;
+  lastMarkerAt_ = at;
+  lastMarkerColor_ = c;
+}
+
 void Canvas::printText(const QString& text, bool newline) {
   const QPointF at(curX_, curY_);
   if (logging_) {
@@ -395,13 +575,21 @@ void Canvas::printText(const QString& text, bool newline) {
   }
   const QFontMetrics& fm = metrics();
   const QPoint px = toPixel(at.x(), at.y());
-  QPainter& p = painter();
-  if (!painterHasFont_) {
-    p.setFont(*qfont_);
-    painterHasFont_ = true;
+  // Drawn in the raster's own pixels at the font's size; the current point moves as the
+  // logical metrics say.
+  const QPoint at0 = toRaster(at.x(), at.y());
+  const QPoint baseline(at0.x(), at0.y() + rasterAscent_);
+  if (const Pattern* glyphs = textPattern(text)) {
+    plotPattern(baseline, *glyphs, fore_);
+  } else {
+    QPainter& p = painter();
+    if (!painterHasFont_) {
+      p.setFont(*rasterFont_);
+      painterHasFont_ = true;
+    }
+    setPen(fore_);
+    p.drawText(baseline, text);
   }
-  setPen(fore_);
-  p.drawText(QPoint(px.x(), px.y() + fm.ascent()), text);
   if (newline) {
     curX_ = left_;
     curY_ = fromPixel(QPointF(px.x(), px.y() + fm.height())).y();
@@ -411,10 +599,63 @@ void Canvas::printText(const QString& text, bool newline) {
   touched();
 }
 
+// Texts printed again and again (the numbers of axes redrawn every frame) are copied from the
+// pixels their drawing covered: text is set without antialiasing from a whole pixel baseline,
+// so it covers the same pixels wherever it stands. A text is kept from its third printing on,
+// so that a number drawn once and wiped once costs no more than drawing it twice.
+const Canvas::Pattern* Canvas::textPattern(const QString& text) {
+  auto it = texts_.find(text);
+  if (it == texts_.end()) {
+    if (texts_.size() > 2048) texts_.clear();
+    texts_.emplace(text, TextPattern{});
+    return nullptr;
+  }
+  TextPattern& kept = it->second;
+  if (kept.pattern) return kept.pattern->exact ? &*kept.pattern : nullptr;
+  if (++kept.printed < 3) return nullptr;
+  Pattern& pattern = kept.pattern.emplace();
+  const QFontMetrics fm(*rasterFont_);
+  const int margin = fm.height() / 2 + 4;
+  QImage scratch(fm.horizontalAdvance(text) + 2 * margin, fm.height() + 2 * margin,
+                 QImage::Format_RGB32);
+  scratch.fill(Qt::black);
+  QPainter p(&scratch);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setFont(*rasterFont_);
+  p.setPen(Qt::white);
+  p.drawText(QPoint(margin, margin + fm.ascent()), text);
+  p.end();
+  const QRgb white = QColor(Qt::white).rgb(), black = QColor(Qt::black).rgb();
+  const int w = scratch.width(), h = scratch.height();
+  for (int y = 0; y < h && pattern.exact; ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      if (line[x] == black) continue;
+      // A pixel only partly covered, or ink at the scratch's edge: draw such texts directly.
+      if (line[x] != white || x == 0 || y == 0 || x == w - 1 || y == h - 1) {
+        pattern.exact = false;
+        break;
+      }
+      pattern.offsets.emplace_back(x - margin, y - margin - fm.ascent());
+      pattern.bounds |= QRect(pattern.offsets.back(), QSize(1, 1));
+    }
+  }
+  return pattern.exact ? &pattern : nullptr;
+}
+
 const QFontMetrics& Canvas::metrics() const {
   if (!qfont_) {
     qfont_ = toQFont(font_, false);
     metrics_.emplace(*qfont_);
+    rasterFont_.reset();
+  }
+  if (!rasterFont_) {
+    texts_.clear();
+    rasterFont_ = *qfont_;
+    if (ratio_ != 1)
+      rasterFont_->setPixelSize(std::max(1, int(std::lround(font_.size * 96.0 / 72.0 * ratio_))));
+    rasterAscent_ = ratio_ == 1 ? metrics_->ascent() : QFontMetrics(*rasterFont_).ascent();
   }
   return *metrics_;
 }
@@ -422,6 +663,7 @@ const QFontMetrics& Canvas::metrics() const {
 void Canvas::setFont(const FontSpec& f) {
   font_ = f;
   qfont_.reset();
+  rasterFont_.reset();
   painterHasFont_ = false;
 }
 

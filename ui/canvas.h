@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform.h"
@@ -61,18 +62,26 @@ struct DrawRecord {
 
 class Canvas {
  public:
-  // `changed` is called after every drawing call (the owner schedules a repaint).
+  // `changed` is called when a drawing call finds the picture shown as it was: the owner
+  // schedules a repaint, and the calls after it up to that repaint ask for nothing more.
   explicit Canvas(std::function<void()> changed = {});
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
-  // The raster's size in pixels; a new size keeps what was drawn.
-  void resizePixels(QSize size);
-  QSize pixelSize() const { return image_.size(); }
-  // The raster itself; the painter is finished first so the image is complete.
+  // The picture's size in logical pixels and the screen's pixels per logical pixel; the raster
+  // holds size × ratio pixels. A new size or ratio keeps what was drawn.
+  void resizePixels(QSize size, double ratio = 1.0);
+  // The size in logical pixels: what the lessons' arithmetic sees at every ratio.
+  QSize pixelSize() const { return logical_; }
+  double devicePixelRatio() const { return ratio_; }
+  // The raster itself, in the screen's pixels; the painter is finished first so the image is
+  // complete.
   const QImage& image() const;
-  // The colour of one pixel, as RGB(r, g, b).
+  // The raster as a window shows it, one raster pixel to one screen pixel; a repaint calls it,
+  // so drawing after it asks for the next repaint.
+  QImage screenImage() const;
+  // The colour of one logical pixel, as RGB(r, g, b).
   Color pixel(int px, int py) const;
 
   // User coordinates: the left edge becomes x1, the top y1, the right x2, the bottom y2.
@@ -83,11 +92,11 @@ class Canvas {
   double scaleTop() const { return top_; }
   double scaleWidth() const;
   double scaleHeight() const;
-  // The one mapping from user coordinates to pixels, and back.
+  // The one mapping from user coordinates to logical pixels, and back.
   QPointF toPixelF(double x, double y) const;
   QPoint toPixel(double x, double y) const;
   QPointF fromPixel(QPointF px) const;
-  // User units per pixel along each axis (signed).
+  // User units per logical pixel along each axis (signed).
   double unitsPerPixelX() const { return unitsPerPixelX_; }
   double unitsPerPixelY() const { return unitsPerPixelY_; }
 
@@ -106,7 +115,7 @@ class Canvas {
   int fillStyle() const { return fillStyle_; }
   void setFillStyle(int style) { fillStyle_ = style; }
   int drawWidth() const { return drawWidth_; }
-  void setDrawWidth(int px) { drawWidth_ = std::max(1, px); }
+  void setDrawWidth(int px);
   int drawStyle() const { return drawStyle_; }
   void setDrawStyle(int style) { drawStyle_ = style; }
   const FontSpec& font() const { return font_; }
@@ -120,7 +129,9 @@ class Canvas {
   // Fills with the background colour; the current point goes to (ScaleLeft, ScaleTop).
   void cls();
   // One point DrawWidth pixels across; the current point becomes p.
-  void pset(Pt p, std::optional<Color> color = {});
+  void pset(Pt p, std::optional<Color> color = {}) {
+    psetAt(p.x, p.y, p.step, color.value_or(fore_));
+  }
   // A line (or box) from the current point to `to`.
   void line(Pt to, std::optional<Color> color = {}, LineMode mode = LineMode::Line);
   // A line (or box) from `from` (a step from the current point) to `to` (a step from `from`).
@@ -130,6 +141,13 @@ class Canvas {
   void circle(Pt centre, double radius, std::optional<Color> color = {},
               std::optional<double> start = {}, std::optional<double> end = {},
               double aspect = 1.0);
+
+  // A point with a circle of `radius` around it, the pixels and the current point that
+  // pset(p, color) followed by circle(Step(0, 0), radius, color) give: the figure of curves
+  // made of thousands of small circles, mapped and checked once.
+  void marker(Pt p, double radius, std::optional<Color> color = {}) {
+    markerAt(p.x, p.y, p.step, radius, color.value_or(fore_));
+  }
 
   // Writes the items at the current point (numbers as Str gives them and one blank), then
   // moves to the left edge of the next line.
@@ -151,6 +169,16 @@ class Canvas {
   const std::vector<DrawRecord>& log() const { return log_; }
   void clearLog() { log_.clear(); }
 
+  // The pixels a small figure covers, as offsets from its centre pixel.
+  struct Pattern {
+    bool exact = true;  // false: the figure cannot be copied, it is drawn each time
+    std::vector<QPoint> offsets;
+    QRect bounds;  // of the offsets
+    // The offsets as steps through a raster `stride` pixels a line.
+    mutable qsizetype stride = -1;
+    mutable std::vector<qsizetype> steps;
+  };
+
  private:
   static QString printItem(const QString& s) { return s; }
   static QString printItem(const char* s) { return QString::fromUtf8(s); }
@@ -158,41 +186,104 @@ class Canvas {
   static QString printItem(float v) { return Str(v) + QLatin1Char(' '); }
   static QString printItem(int v) { return Str(v) + QLatin1Char(' '); }
 
+  // A small circle as the raster draws it at the present scale and pen.
+  struct CircleSize {
+    bool known = false;
+    double radius = 0, aspect = 0;
+    double rx = 0, ry = 0;  // half-axes, raster pixels
+    int irx = 0, iry = 0;
+    const Pattern* pattern = nullptr;  // the outline, when copied from a pattern
+    const Pattern* marker = nullptr;   // the outline and the point at its centre
+  };
+
+  // The figures of curves, called for every point: their arguments travel in registers.
+  void psetAt(double x, double y, bool step, Color c);
+  void markerAt(double x, double y, bool step, double radius, Color c);
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
+  // User coordinates to raster pixels.
+  QPoint toRaster(double x, double y) const;
   QPainter& painter();
   void finishPainting() const;
+  // The raster's pixels for writing without a painter.
+  QRgb* rasterBits() { return bits_ ? bits_ : findRasterBits(); }
+  QRgb* findRasterBits();
+  QRgb rgbOf(Color c) {
+    if (c & 0x80000000u) return rasterColorOf(c);  // a system colour follows the palette
+    if (c != lastColor_) {
+      lastColor_ = c;
+      lastRgb_ = rasterColorOf(c);
+    }
+    return lastRgb_;
+  }
+  static QRgb rasterColorOf(Color c);
+  void forgetRasterBits() const { bits_ = nullptr; }
   void setPen(Color c);
   static QBrush fillBrush(int style, Color c);
   void outline(const QRect& r);
   void printText(const QString& text, bool newline);
   void record(DrawRecord r);
-  // Sets the pixels at `offsets` from `at` that lie on the raster, without a painter.
-  void plotPattern(QPoint at, const std::vector<QPoint>& offsets, Color c);
-  void touched();
+  // Sets the pixels of `pattern` around `at` that lie on the raster, without a painter.
+  void plotPattern(QPoint at, const Pattern& pattern, Color c);
+  const CircleSize& shapeOf(double radius, double aspect);
+  const CircleSize& measureCircle(double radius, double aspect);
+  // The pixels a text covers in the raster font from its baseline's left end, or nullptr
+  // when it is to be drawn.
+  const Pattern* textPattern(const QString& text);
+  void touched() {
+    lastMarker_ = nullptr;  // the raster may have changed under the last point in a circle
+    if (repaintAsked_) return;
+    repaintAsked_ = true;
+    if (changed_) changed_();
+  }
   void updateUnitsPerPixel();
 
   std::function<void()> changed_;
+  mutable bool repaintAsked_ = false;
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
+  mutable QRgb* bits_ = nullptr;
+  qsizetype stride_ = 0;  // raster pixels a line
+  int rasterW_ = 0, rasterH_ = 0;
+  Color lastColor_ = 0;  // and as the raster stores it
+  QRgb lastRgb_ = 0xFF000000u;
   Color penColor_ = 0xFFFFFFFFu;
   int penWidth_ = -1;
   int penStyle_ = -1;
 
+  QSize logical_{0, 0};
+  double ratio_ = 1;
   bool userScale_ = false;
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   double unitsPerPixelX_ = 1, unitsPerPixelY_ = 1;
+  double unitsPerRasterX_ = 1, unitsPerRasterY_ = 1;
+  double rasterShift_ = 0;  // raster pixels added to every mapped point
   double curX_ = 0, curY_ = 0;
   Color back_ = kWhite;
   Color fore_ = kBlack;
   Color fillColor_ = kBlack;
   int fillStyle_ = kFillTransparent;
   int drawWidth_ = 1;
+  int penPixels_ = 1;  // DrawWidth in raster pixels
   int drawStyle_ = kDrawSolid;
   FontSpec font_;
   mutable std::optional<QFont> qfont_;
   mutable std::optional<QFontMetrics> metrics_;
+  mutable std::optional<QFont> rasterFont_;
+  mutable int rasterAscent_ = 0;
+  struct TextPattern {
+    int printed = 1;
+    std::optional<Pattern> pattern;
+  };
+  mutable std::unordered_map<QString, TextPattern> texts_;
   bool painterHasFont_ = false;
+  // The point in a circle drawn last, while nothing has been drawn since: drawing it again
+  // changes no pixel.
+  const Pattern* lastMarker_ = nullptr;
+  QPoint lastMarkerAt_;
+  Color lastMarkerColor_ = 0;
+  CircleSize shapes_[4];
+  int nextShape_ = 0;
 
   bool logging_ = false;
   std::vector<DrawRecord> log_;

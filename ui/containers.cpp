@@ -70,20 +70,29 @@ class PictureWidget : public QFrame {
   void scheduleRepaint() {
     if (repaintPending_) return;
     repaintPending_ = true;
-    update();
+    update(contentsRect());  // the frame around stays as it is
   }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     repaintPending_ = false;
-    QFrame::paintEvent(e);
+    fitRaster();  // the window may have moved to a screen of another ratio
+    if (!contentsRect().contains(e->rect())) QFrame::paintEvent(e);
     QPainter p(this);
-    p.drawImage(contentsRect().topLeft(), canvas_->image());
+    p.drawImage(contentsRect().topLeft(), canvas_->screenImage());
   }
   void resizeEvent(QResizeEvent* e) override {
     QFrame::resizeEvent(e);
-    canvas_->resizePixels(contentsRect().size());
+    fitRaster();
   }
+  bool event(QEvent* e) override {
+    if (isRatioChange(e)) fitRaster();
+    return QFrame::event(e);
+  }
+
+ public:
+  // The raster as large as the inside of the frame, in the screen's own pixels.
+  void fitRaster() { canvas_->resizePixels(contentsRect().size(), devicePixelRatio()); }
 
  private:
   Canvas* canvas_;
@@ -96,8 +105,8 @@ PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
     : Canvas([this] { static_cast<PictureWidget*>(widget())->scheduleRepaint(); }),
       Control(parent, std::move(name), ControlKind::Picture,
               new PictureWidget(parent->clientWidget(), this), r, kSysWindowText, kSysButtonFace) {
-  auto* w = static_cast<QFrame*>(widget());
-  resizePixels(w->contentsRect().size());
+  auto* w = static_cast<PictureWidget*>(widget());
+  w->fitRaster();
   Canvas::setBackColor(kSysButtonFace);
   w->installEventFilter(new ClickFilter(
       w, [this] { fireClick(); }, [this] { fireDblClick(); }, true));
@@ -144,12 +153,12 @@ QPoint PictureBox::clickPoint() const {
 void PictureBox::resized() {
   // A hidden widget gets its resize event only when shown; the raster and the scale must
   // follow the new size at once, for the handler that resized the picture goes on using them.
-  resizePixels(static_cast<QFrame*>(widget())->contentsRect().size());
+  static_cast<PictureWidget*>(widget())->fitRaster();
 }
 void PictureBox::setBorderStyle(int style) {
   auto* w = static_cast<QFrame*>(widget());
   w->setFrameStyle(style ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-  resizePixels(w->contentsRect().size());
+  static_cast<PictureWidget*>(w)->fitRaster();
 }
 
 }  // namespace ui

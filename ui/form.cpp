@@ -65,9 +65,16 @@ class FormClient : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    // The window may have moved to a screen of another ratio.
+    if (devicePixelRatio() != form_->devicePixelRatio()) fitRaster();
     QPainter p(this);
-    p.drawImage(0, 0, form_->image());
+    p.drawImage(0, 0, form_->screenImage());
   }
+  bool event(QEvent* e) override {
+    if (isRatioChange(e)) fitRaster();
+    return QWidget::event(e);
+  }
+  void fitRaster() { form_->resizePixels(size(), devicePixelRatio()); }
 
  private:
   Form* form_;
@@ -162,7 +169,7 @@ void Form::layoutClient() {
 }
 
 void Form::clientResized() {
-  resizePixels(client_->size());
+  resizePixels(client_->size(), client_->devicePixelRatio());
   if (loaded_ && client_->size() != lastResize_) {
     lastResize_ = client_->size();
     fire([this] { Form_Resize(); });

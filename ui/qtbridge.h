@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <cmath>
 
@@ -27,5 +28,14 @@ Color fromQColor(const QColor& c);
 // keeps its proportion to the twips of the layout on any screen.
 QFont toQFont(const FontSpec& wanted, bool antialias = true);
 FontSpec fromQFont(const QFont& font);
+
+// The widget went to another screen or its screen changed its pixel ratio: a raster kept in
+// the screen's pixels must follow.
+inline bool isRatioChange(const QEvent* e) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  if (e->type() == QEvent::DevicePixelRatioChange) return true;
+#endif
+  return e->type() == QEvent::ScreenChangeInternal;
+}
 
 }  // namespace ui

@@ -9,7 +9,10 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
+
+using ui::testkit::threadCpuMs;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -22,38 +25,37 @@ int main(int argc, char** argv) {
 
   constexpr int kFrames = 300;
   constexpr double kPauseMs = 0.8 * 5;  // DelayFactor * 5 ms
-  std::vector<double> frameMs, repaintMs;
+  std::vector<double> frameMs, cpuMs, repaintMs;
   QElapsedTimer clock;
+  double cpuAt = 0;
+  quint64 digest = ui::testkit::foldPixels(QImage());
   fake.onPause = [&](int n) {
     // Between two pauses lies one whole frame: white pass, axes, axes, drawing pass.
-    if (n > 1) frameMs.push_back(clock.nsecsElapsed() / 1.0e6);
+    if (n > 1) {
+      frameMs.push_back(clock.nsecsElapsed() / 1.0e6);
+      cpuMs.push_back(threadCpuMs() - cpuAt);
+    }
+    digest = ui::testkit::foldPixels(w.Picture1.image(), digest);
     if (n > kFrames) w.Command5.click();
     // The events a real pause runs, the repaint of the picture among them, timed apart.
     clock.restart();
     QCoreApplication::processEvents();
     repaintMs.push_back(clock.nsecsElapsed() / 1.0e6);
     clock.restart();
+    cpuAt = threadCpuMs();
   };
   w.Command4.click();
 
-  const auto heaviest = std::max_element(frameMs.begin(), frameMs.end()) - frameMs.begin();
-  std::sort(frameMs.begin(), frameMs.end());
-  double sum = 0;
-  for (double ms : frameMs)
-    sum += ms;
-  const double median = frameMs[frameMs.size() / 2], worst = frameMs.back();
-  std::printf("frames timed:          %zu (points per pi %d, both curves)\n", frameMs.size(),
-              w.HScroll3.value());
-  std::printf("frame median / pause:  %.3f ms / %.1f ms = %.3f\n", median, kPauseMs,
-              median / kPauseMs);
-  std::printf("frame mean / pause:    %.3f ms / %.1f ms = %.3f\n", sum / frameMs.size(), kPauseMs,
-              sum / frameMs.size() / kPauseMs);
-  const double p99 = frameMs[frameMs.size() * 99 / 100];
-  std::printf("99th percentile / pause: %.3f ms / %.1f ms = %.3f\n", p99, kPauseMs, p99 / kPauseMs);
-  std::printf("heaviest frame / pause: %.3f ms / %.1f ms = %.3f (frame %td)\n", worst, kPauseMs,
-              worst / kPauseMs, heaviest + 1);
-  std::sort(repaintMs.begin(), repaintMs.end());
-  std::printf("repaint in the pause:  median %.3f ms, heaviest %.3f ms\n",
-              repaintMs[repaintMs.size() / 2], repaintMs.back());
+  ui::testkit::Frames wall{frameMs}, cpu{cpuMs}, repaint{repaintMs};
+  std::printf("frames timed: %zu (points per pi %d, both curves), raster %dx%d\n", frameMs.size(),
+              w.HScroll3.value(), w.Picture1.image().width(), w.Picture1.image().height());
+  std::printf("frame median %.3f ms, 99th percentile %.3f ms, heaviest %.3f ms; pause %.1f ms\n",
+              wall.median(), wall.percentile(0.99), wall.heaviest(), kPauseMs);
+  std::printf("median frame / pause = %.3f\n", wall.median() / kPauseMs);
+  std::printf("processor time a frame: median %.3f ms, 99th percentile %.3f ms\n", cpu.median(),
+              cpu.percentile(0.99));
+  std::printf("repaint in the pause: median %.3f ms, heaviest %.3f ms\n", repaint.median(),
+              repaint.heaviest());
+  std::printf("pictures drawn: digest %016llx\n", static_cast<unsigned long long>(digest));
   return 0;
 }

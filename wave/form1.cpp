@@ -20,11 +20,16 @@ StartButtons travellingWaveButtons() {
 
 }  // namespace
 
-Form1::Form1() : WaveWindow(travellingWaveButtons(), WaveRules{}) {}
+Form1::Form1() : WaveWindow(travellingWaveButtons(), WaveRules{}) {
+  keepCosine = true;  // the voltage is the cosine of the current's phase
+}
 
 double Form1::voltageAt() const {
-  return std::cos(Omega * (XPos - CurrentTime / EValue)) *
-         (Amplitude * std::pow(EValue, XPos * (-Damping / 1000)));
+  const double phase = Omega * (XPos - CurrentTime / EValue);
+  const double exponent = XPos * (-Damping / 1000);
+  return cosOfRight(phase) * (Amplitude * decay_.at(pointNo(), EValue, exponent, [this, exponent] {
+           return std::pow(EValue, exponent);
+         }));
 }
 
 void Form1::wavePass(bool erasing) {

@@ -15,6 +15,7 @@ class Form1 : public WaveWindow {
  private:
   // u = Cos(w * (x - t / e)) * U * e^(-b * x / 1000): the voltage, damped along the line.
   double voltageAt() const;
+  mutable PointMemo decay_;
 };
 
 }  // namespace wave

@@ -6,7 +6,9 @@
 namespace wave {
 
 double WaveForm::runningLeft() const {
-  return std::sin(Omega * (XPos + CurrentTime / EValue)) * (EValue * Amplitude);
+  const double phase = Omega * (XPos + CurrentTime / EValue);
+  return leftSin_.at(pointNo(), phase, 0, [phase] { return std::sin(phase); }) *
+         (EValue * Amplitude);
 }
 
 void WaveForm::twoWavePass(bool erasing, bool eraseSum) {

@@ -9,7 +9,6 @@
 namespace wave {
 
 using ui::At;
-using ui::Step;
 
 WaveForm::WaveForm(const QString& caption, double clientWidth, double clientHeight,
                    const WaveRules& rules)
@@ -109,12 +108,23 @@ void WaveForm::drawAxes() {
 }
 
 double WaveForm::runningRight() const {
-  return std::sin(Omega * (XPos - CurrentTime / EValue)) * (EValue * Amplitude);
+  const double phase = Omega * (XPos - CurrentTime / EValue);
+  return rightSin_.at(pointNo_, phase, 0, [this, phase] {
+    if (!keepCosine) return std::sin(phase);
+    // The C library's sincos gives what sin and cos give, in one call.
+    double sine = 0, cosine = 0;
+    ::sincos(phase, &sine, &cosine);
+    rightCos_.put(pointNo_, phase, 0, cosine);
+    return sine;
+  }) * (EValue * Amplitude);
+}
+
+double WaveForm::cosOfRight(double phase) const {
+  return rightCos_.at(pointNo_, phase, 0, [phase] { return std::cos(phase); });
 }
 
 void WaveForm::plot(double value, ui::Color color, double radius) {
-  picture().pset(At(8 * XPos, -value), color);
-  picture().circle(Step(0, 0), radius, color);
+  picture().marker(At(8 * XPos, -value), radius, color);
 }
 
 }  // namespace wave

@@ -4,10 +4,46 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "ui/controls.h"
 
 namespace wave {
+
+// A function's value at each point of the line, kept from the pass before: the wiping pass asks
+// again for what the drawing pass computed, at the very same arguments, and a frame then costs
+// the mathematics of one pass. A value is reused only for bit-identical arguments.
+class PointMemo {
+ public:
+  template <typename F>
+  double at(size_t point, double a, double b, F compute) {
+    if (point >= entries_.size()) entries_.resize(point + 1);
+    Entry& e = entries_[point];
+    const std::uint64_t ka = bits(a), kb = bits(b);
+    if (!e.known || e.a != ka || e.b != kb) e = {true, ka, kb, compute()};
+    return e.value;
+  }
+  // Keeps a value computed along with another one.
+  void put(size_t point, double a, double b, double value) {
+    if (point >= entries_.size()) entries_.resize(point + 1);
+    entries_[point] = {true, bits(a), bits(b), value};
+  }
+
+ private:
+  static std::uint64_t bits(double v) {
+    std::uint64_t u;
+    std::memcpy(&u, &v, sizeof u);
+    return u;
+  }
+  struct Entry {
+    bool known = false;
+    std::uint64_t a = 0, b = 0;
+    double value = 0;
+  };
+  std::vector<Entry> entries_;
+};
 
 // The rules in which the wave lessons differ outside their passes.
 struct WaveRules {
@@ -84,11 +120,18 @@ class WaveForm : public ui::Form {
   void forEachPoint(AtPoint atPoint) {
     const double end = lineEnd();
     const double step = PiValue / StepsPerPi;
-    for (XPos = 0; XPos <= end; XPos += step)
+    pointNo_ = 0;
+    for (XPos = 0; XPos <= end; XPos += step, ++pointNo_)
       atPoint();
   }
+  // The number of the point forEachPoint is at, from 0.
+  size_t pointNo() const { return pointNo_; }
   // Sin(w * (x - t / e)) * e * U: the first curve, running to the right.
   double runningRight() const;
+  // Cos(phase) for the phase w * (x - t / e) of the first curve at this point; computed with
+  // the sine when keepCosine is set.
+  double cosOfRight(double phase) const;
+  bool keepCosine = false;
   // Sin(w * (x + t / e)) * e * U: the second wave of the two-wave lessons, running to the left.
   double runningLeft() const;
   // The pass of the two-wave lessons: wave 1 red, wave 2 blue (radius 1) and their sum green
@@ -107,6 +150,8 @@ class WaveForm : public ui::Form {
 
   WaveRules rules_;
   WaveControls c_;
+  size_t pointNo_ = 0;
+  mutable PointMemo rightSin_, rightCos_, leftSin_;
 };
 
 }  // namespace wave

@@ -1,7 +1,8 @@
-// The clocks and figures the programs' benchmarks share: the window thread's processor time
-// and the spread of a series of frame times.
+// The clocks and figures the programs' benchmarks share: the window thread's processor time,
+// the spread of a series of frame times and a digest of the pictures a run drew.
 #pragma once
 
+#include <QImage>
 #include <algorithm>
 #include <ctime>
 #include <vector>
@@ -26,5 +27,17 @@ struct Frames {
   }
   double heaviest() const { return *std::max_element(ms.begin(), ms.end()); }
 };
+
+// Folds the raster's pixels into `digest` (FNV-1a): two runs that print the same digest drew
+// the same pixels in every frame they folded in.
+inline quint64 foldPixels(const QImage& image, quint64 digest = 1469598103934665603ull) {
+  const qsizetype bytes = qsizetype(image.width()) * image.depth() / 8;
+  for (int y = 0; y < image.height(); ++y) {
+    const uchar* line = image.constScanLine(y);
+    for (qsizetype i = 0; i < bytes; ++i)
+      digest = (digest ^ line[i]) * 1099511628211ull;
+  }
+  return digest;
+}
 
 }  // namespace ui::testkit
