@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -66,16 +68,23 @@ class PictureWidget : public QFrame {
 
   // Asks for one repaint however many drawing calls come before it: a curve of thousands of
   // points would otherwise spend more time scheduling repaints than drawing. Every paint shows
-  // the whole raster as it stands then.
+  // the whole raster as it stands then. Animations draw a frame every few milliseconds, far
+  // more often than a screen shows one, so paints are spaced at least one screen refresh
+  // apart; the pauses between frames, where the drawing stands whole, let the delayed one run.
   void scheduleRepaint() {
     if (repaintPending_) return;
     repaintPending_ = true;
-    update(contentsRect());  // the frame around stays as it is
+    const qint64 wait = lastPaint_.isValid() ? refreshMs() - lastPaint_.elapsed() : 0;
+    if (wait <= 0)
+      update(contentsRect());  // the frame around stays as it is
+    else
+      QTimer::singleShot(int(wait), this, [this] { update(contentsRect()); });
   }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     repaintPending_ = false;
+    lastPaint_.start();
     fitRaster();  // the window may have moved to a screen of another ratio
     if (!contentsRect().contains(e->rect())) QFrame::paintEvent(e);
     QPainter p(this);
@@ -95,8 +104,14 @@ class PictureWidget : public QFrame {
   void fitRaster() { canvas_->resizePixels(contentsRect().size(), devicePixelRatio()); }
 
  private:
+  qint64 refreshMs() const {
+    const qreal hz = screen() ? screen()->refreshRate() : 60.0;
+    return qint64(1000.0 / std::clamp(hz, 30.0, 240.0));  // ms
+  }
+
   Canvas* canvas_;
   bool repaintPending_ = false;
+  QElapsedTimer lastPaint_;
 };
 
 }  // namespace
