@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures each canvas primitive against raw QPainter doing the same on the same image, the
 // processor time of an empty animation loop with its 4 ms pause, and how long an empty window
 // takes to show. Prints ratios measured in this one run.

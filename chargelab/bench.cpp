@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a move of a charge bar takes in the plain lab (picture and texts) against
 // the 5 ms a pupil's drag gives between two thumb positions, and how long the window takes to
 // build and show.

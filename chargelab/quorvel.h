@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain charge lab window: two charges and their distance on scroll bars, the signed force
 // and field strengths as texts and as a picture; no tests and no help texts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a move of a charge bar takes (texts and the whole picture redrawn) against
 // the 5 ms a pupil's drag gives between two thumb positions.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities of two point charges and their force and field picture, as both charge lab
 // windows show them; the windows differ only in the points collected in LabVariant.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look the charge lab windows share: their teal and pale colours, their two font families
 // and the ways they dress captions, value boxes and the small labels inside the picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Coulomb force and the field strengths of two point charges, cut to three decimals the
 // way the charge labs show them.
 #pragma once

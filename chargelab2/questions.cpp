@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "questions.h"
 
 // Every text starts with a blank, as the tests show them after the number.

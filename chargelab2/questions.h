@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourteen questions of the charge lab tests: test F asks 1–7, test E asks 8–14.
 #pragma once
 

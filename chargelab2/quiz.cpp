@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two tests of the charge lab window: questions shown in Text12, answers typed into an
 // input box, the answer code and the share of right answers.
 #include "ui/platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charge lab window: two charges and their distance on scroll bars, the force and field
 // strengths as texts and as a picture, help texts on every caption and two seven-question
 // tests.

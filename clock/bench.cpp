@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the clock: its timer ticks on a fake clock, each kind chosen, and the processor
 // share of the shown window left idle with its 1 ms timer on the machine's own clock.
 #include <time.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the clock's window icon, a wall clock at ten past ten, into clock.png (64 x 64 RGBA).
 
 Standard library only: each pixel is sampled 4 x 4 times against the shapes of the face.

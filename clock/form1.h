@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Часы: the stopwatch's window in its plain design, without sound and dial switches, drawing
 // colour or mosaic; a beep every second, and a click on the dial redraws it without the hand.
 #pragma once

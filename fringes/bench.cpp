@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the heaviest frames of the Fringes window against the 4 ms pause that paces them: the
 // standing wave ("Обе" at 760 nm, the most points per pi) and the interference picture (forty
 // arcs three pixels wide drawn, forty six pixels wide wiped).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fringes: two waves and their standing sum on a white picture, and for light of a chosen
 // wavelength two-slit interference, a grating with its spectrum and a wavelength measurement on
 // a grey one.

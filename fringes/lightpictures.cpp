@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light pictures of the Fringes window: two-slit interference, grating diffraction and the
 // wavelength measurement, each a loop of frames in the colour of the chosen wavelength.
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The visible spectrum as the window shows it on its strip: colours computed from wavelengths.
 #pragma once
 

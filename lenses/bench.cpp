@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a frame of the lens view (erase, scale with its numbers, image computed, object, image
 // and lens drawn, Text1 set) against the shortest pause, 50 ms at d = 10, for both lenses and
 // for distances that put the image inside the picture and far outside it. The processor time

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window of the thin-lens lesson: a converging or diverging lens, an object at a
 // distance d set by a scroll bar, its image computed from the lens formula and drawn, frame
 // after frame, on the optical axis with its scale and focal marks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
 Form2::Form2() : Form(QStringLiteral("Form2"), 6780, 4530) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window of the thin-lens lesson: one text telling the pupil what to do and what the
 // colours mean.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing of the lens view: axis, scale, object, image and lens symbol, and their erase.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window a pupil starts the lessons from: every program of the suite with its icon and
 // what it shows; each starts as a process of its own.
 #pragma once

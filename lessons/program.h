@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program of the suite as the launcher lists it.
 #pragma once
 

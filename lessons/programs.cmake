@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The programs of the suite, in the order the launcher lists them. One line each: the folder
 # (also the executable's name), the name the suite calls it by, its icon (a path from the
 # source root) and what it shows, in one Russian line for the launcher and the desktop menu, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the heaviest frames of Form1 against the 4 ms pause that follows each of them: a
 // resonance pass at the finest frequency step and a point of the "Оба" graph. The clock of
 // the pause is scripted, so the time between two pauses is the frame's own work; the events

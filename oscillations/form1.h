@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window of the LC circuit lesson: damped and undamped oscillations of u(t) and i(t)
 // drawn point by point, and the resonance curve of a series circuit with resistance R.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz window: four questions on how the period and the frequency of an oscillation
 // depend on the two parameters of the oscillating system, answer checking and a school grade.
 #pragma once

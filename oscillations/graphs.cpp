@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawings of Form1: axes, the oscillation graphs and the resonance curve.
 #include <cmath>
 

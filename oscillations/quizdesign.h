@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one program's copy of the four-question quiz window has of its own: the questions,
 // the captions of the eight options, which option answers each question, the layout and
 // the font.

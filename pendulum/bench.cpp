@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures a frame of the pendulum against its shortest pause (5 ms). The clock of the pause
 // is scripted, so the time between two pauses is the frame's own work (the erase of one frame
 // and the drawing of the next); the events a pause would run, the repaint among them, are

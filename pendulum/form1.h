@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple pendulum lesson: a pendulum swinging from 39° left to 40° right, its bob leaving a
 // red trail that it wipes on the way back, beside the circular motion with its projections.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the heaviest static preset ("Command14" with a = 59: about 64 000 points) and the other
 // whole-curve buttons, then the frames of every animation against the 4 ms pause that paces
 // them.

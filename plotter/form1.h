@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plotter: graphs of preset functions, drawn whole, followed live from the scroll bars or traced
 // point by point, and the demonstrations of a lesson on radio (modulation, detector,
 // electromagnetic wave, two radar screens).

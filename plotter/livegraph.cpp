@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live graph, "Очистка" and the presets that draw a whole curve at once.
 #include <cmath>
 

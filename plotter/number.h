@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An untyped form variable holding a number. It remembers whether it was last given a Single,
 // whose text shows 7 significant digits, or a Double or whole number, whose text shows 15.
 #pragma once

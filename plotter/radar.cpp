@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two radar screens: a beam sweeping round with echoes of a moving target, and a scan line
 // running up and down a square screen.
 #include <cmath>

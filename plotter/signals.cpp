@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio lesson's pictures: the amplitude-modulated carrier, its detection, the envelope,
 // and the electric and magnetic fields of an electromagnetic wave.
 #include <cmath>

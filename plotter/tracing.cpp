@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The presets that trace a curve point by point until a button stops them.
 #include <cmath>
 

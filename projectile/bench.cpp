@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the frames of the flight (gun, ball drawn, ball erased) and the set-up of the picture
 // (clear, axes, numbers, target) against the 20 ms pause that paces the animation.
 #include <QApplication>

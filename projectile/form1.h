@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of the shot exercise: the launch speed, angle, distance and height of the target
 // with their spinners, the height of the path at the target with the verdict, and a picture in
 // which the ball flies at the target.

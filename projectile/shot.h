@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The physics of a shot from the ground at a wall-shaped target: the height of the path at the
 // wall and the ball's place in flight, with π and g in the single precision the lesson uses.
 #pragma once

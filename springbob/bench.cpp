@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the frames of SpringBob against their shortest pause (0.5 × 5 ms = 2.5 ms): the
 // spring frame with its trail and labels, and a frame of the circular motion. The clock of the
 // pause is scripted, so the time between two pauses is the frame's own work (the erase of one

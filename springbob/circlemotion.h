@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window showing uniform motion of a point on a circle with its projections on both axes:
 // the form variables, the angle tables, "Пуск1", "Стоп1" and the frame pause. The spring
 // pendulum and the simple pendulum lessons both stand on it and add their own animation.

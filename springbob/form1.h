@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spring pendulum lesson: a point circling with its projections and a weight bouncing on a
 // spring, side by side on one picture; scroll bars for the mass and the stiffness, buttons for
 // the pace, and the quiz on how period and frequency depend on them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight on the spring: "Пуск2" animates it, "Стоп2" freezes it in red.
 #include <cmath>
 

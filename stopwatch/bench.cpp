@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the stopwatch's timer ticks and its mosaic against the 1 ms timer interval, on a
 // fake clock so that every kind of tick can be chosen.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A common dialog control: the colour and font choosers, whose chosen values stay in its
 // properties after the chooser closes, also when it was cancelled.
 #pragma once

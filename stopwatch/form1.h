@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Секундомер: the stopwatch window, with menus for fonts, colours, the beep and the dial, and
 // a random mosaic painted by a click on the dial.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout numbers in which the stopwatch and its plain variant, the clock, differ.
 #pragma once
 

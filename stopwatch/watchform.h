@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window the stopwatch and the clock share: a dial with a seconds hand in Pic1, three text
 // boxes for seconds, minutes and hours, the buttons "Пуск", "Стоп", "Сброс" and the timer that
 // derives everything from the time of day.

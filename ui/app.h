@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a lesson program: the application, Qt's dialogs in Russian, the main window.
 #pragma once
 

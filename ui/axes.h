@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The axes with ticks of the time graphs (picture scaled 0..1000 across, -200..200 down): the
 // vertical axis, "0" at the origin, the horizontal axis, ticks along both, each tick set off by a
 // black point and labelled with Print. The windows keep their own loop variable, which the loops

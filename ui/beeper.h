@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An audible beep on a Linux desktop, where the window system's own bell is usually muted.
 #pragma once
 

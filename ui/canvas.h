@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface with user coordinates, a current point and pen and fill state, painting
 // into a persistent raster without antialiasing so that redrawing a figure in the background
 // colour erases it exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows and controls in the vocabulary of the lesson designs: positions in twips (or in the
 // scale of the picture box that holds them), captions, values and one handler per event.
 // Each control wraps one Qt widget; program code never touches the widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faults that end a lesson program, and the unwinding that End and the nesting bound use.
 #pragma once
 

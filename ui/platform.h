@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services a lesson program gets from the machine it runs on: the clock, letting window
 // events run, the pause, dialogs, the beep and ending the program. One interface, a Qt
 // implementation for real runs and a scripted one for tests (ui/testkit).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's mouse: events at a point of a top-level window, delivered to whatever widget
 // lies there, as the window system delivers them. A press grabs the mouse for the widget that
 // took it, so the moves and the release that follow go to that widget too.

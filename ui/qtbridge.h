@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the windows' units and Qt's: colours, fonts, twips and pixels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number and text conversions, whole-number arithmetic, colours, random numbers and the clock,
 // with the exact rules the lesson windows rely on.
 #pragma once

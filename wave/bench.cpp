@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the heaviest frame of the travelling wave (100 points per pi, both curves, drawn and
 // erased with the axes) against the 4 ms pause that should pace the animation.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Волна: a current wave i(x, t) and a voltage wave u(x, t) running to the right along a line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pass over the line that the two-wave lessons share: two opposite waves and their sum.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that animates waves along a line x: its form variables, the axes, the frame loop,
 // the "Стоп" toggle and the clearing of the picture. Each lesson gives the controls the loop
 // reads and its own passes over the line.

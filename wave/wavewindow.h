@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of the travelling-wave lesson: parameters of the line on scroll bars, three start
 // buttons, "Стоп" and the two clearing buttons around one picture. The two-wave lesson uses it
 // with its own start buttons and passes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the heaviest frame of the two-wave lesson ("Обе" at 100 points per pi: both waves and
 // their sum drawn, four curves wiped, the axes twice) against the 4 ms pause that paces it.
 #include <QApplication>

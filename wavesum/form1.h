@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WaveSum: wave 1 running to the right, wave 2 running to the left and their sum, which with
 // both waves on is a standing wave.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock window on a fake clock, driven through the window system: the texts and the hand,
 // the buttons, the minute step, the dial and a click on it, the menus, the layout, the beep.
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Fringes tests share: a pupil's clicks and drags through the window system and
 // readings of the picture and its draw log.
 #pragma once

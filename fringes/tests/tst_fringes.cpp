@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Fringes window as a pupil meets it: texts, fonts and places of the controls, the spectrum
 // strip over a usable wavelength bar, the two-wave animation on white with its own radii and
 // point spacing, the trace of the antinodes, and a monkey run.

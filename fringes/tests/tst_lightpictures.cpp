@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light pictures of the Fringes window: the colour bands, the slits, screen and fringes of
 // the interference picture, the rays of the grating meeting on the screen, the spectrum that
 // builds up with "Спектр", and frames wiped exactly.

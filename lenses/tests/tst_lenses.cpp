@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thin-lens windows driven as a pupil drives them: mouse clicks where the controls lie,
 // the distance bar's arrows at the style's rectangles, thumbs dragged; then the labels, Text1, the
 // draw log and a few pixels are checked.

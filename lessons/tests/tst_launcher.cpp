@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher driven as a pupil drives it: by mouse at window points, by keys to the focused
 // widget and by a screen reader's actions; a fake starter records what would have started.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LC circuit lesson driven as a pupil drives it: the main window, then the quiz.
 #include <QAccessibleActionInterface>
 #include <QtTest>

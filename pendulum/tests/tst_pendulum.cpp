@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple pendulum lesson driven as a pupil drives it: the fixed layout, the swing with its
 // trail, the pace, and the circular motion it shares with the spring pendulum.
 #include <QtTest>

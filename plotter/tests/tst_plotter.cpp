@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plotter driven as a pupil drives it, through mouse clicks on its window: the texts at
 // load and after every button, the live graph, the traced presets, the radio lesson's pictures,
 // the two radar screens also where other handlers leave the shared counter, the layout and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spring pendulum lesson driven as a pupil drives it: the layout, the circular motion, the
 // spring, the pace, and the quiz in its spring design.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the dial's seconds hand ends, as worked out once by hand: the stopwatch and the clock
 // share the dial, so their tests share the table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch window on a fake clock: the seconds hand, the minute and hour counts, the
 // buttons' states, the menus, the dial's geometry, the layout and the mosaic.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clocks and figures the programs' benchmarks share: the window thread's processor time,
 // the spread of a series of frame times and a digest of the pictures a run drew.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted platform for tests: a clock the test moves, answers for the input box and the
 // choosers, a beep counter, a record of End and of run-time errors, and a hook at every pause.
 #pragma once

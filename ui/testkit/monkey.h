@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey tester: a long seeded stream of random pupil actions on the windows of a program,
 // fired also from inside the pauses of running animations so that loops nest and stop as
 // they do in class. It reports escaped faults, run-time errors, hangs and growing memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built into a program's own main in place of its event loop: a long random run of the monkey
 // tester over every window of the program, `NAME_monkey [EVENTS] [SEED]`. A fault (a run-time
 // error, an unexpected end, a loop that does not stop, growing memory) is printed and the run

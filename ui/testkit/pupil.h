@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil's hand on the windows, through the window system: mouse events at points of the
 // top-level window that go to whatever widget lies there, scroll-bar arrows and tracks at the
 // rectangles the style reports for them, keys to the focused widget, the wheel, and the

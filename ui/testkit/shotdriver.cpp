@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built into a program's own main in place of its event loop: drives the program's windows
 // through a scene, step by step, and saves pictures of them for the README,
 // `NAME_screenshots DIR STEP...`. The clock is the scripted one of the tests, so a scene comes

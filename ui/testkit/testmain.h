@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several Qt Test classes in one executable: each file registers its class with
 // LESSON_TEST(Class) and LESSON_TEST_MAIN() runs them all.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canvas geometry: user scales, the current point, exact erasing, fills, arcs and text.
 #include <QtTest>
 

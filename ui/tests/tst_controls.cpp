@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event rules of windows and controls, driven both through the control API and through
 // real mouse events on the widgets.
 #include <QScrollBar>

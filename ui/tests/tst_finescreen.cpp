@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures on screens of more than one pixel per logical pixel: the raster holds the screen's
 // own pixels, figures are rasterised there and erase exactly, and what programs read back
 // stays in logical pixels. The program runs as on a screen scaled to 200 %.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's mouse, keyboard and screen reader, through the window system: scroll bars step
 // towards the end their arrow, track, key, wheel or drag points to; labels, shapes and lines
 // lie beneath the controls; a choice made by keyboard or screen reader raises the events the

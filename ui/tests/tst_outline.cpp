@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small circles are copied from stored outline patterns: they must cover exactly the pixels
 // Qt's own rasteriser gives the same ellipse, at any position, also cut by the raster's edge.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause, nested loops, End and run-time errors.
 #include <QtTest>
 

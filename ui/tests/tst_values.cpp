@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number conversions, whole-number arithmetic, random numbers and time texts.
 #include <QtTest>
 

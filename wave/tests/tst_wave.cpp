@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travelling-wave window driven as a pupil drives it: texts, the frame loop and its passes,
 // "Стоп" as a toggle, the clearing buttons inside a pause, the resize table and a monkey run.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-wave window driven as a pupil drives it: texts, the colours and radii of one frame,
 // the standing wave, "Стоп" stepping back one frame, the clearing buttons and a monkey run.
 #include <QtTest>
