@@ -47,13 +47,6 @@ Form1::Form1() : WatchForm(clockDesign()), Dlg1(ui::kBlack, {}), Dlg2(ui::kWhite
   фон.onClick = [this] { фон_Click(); };
 }
 
-// Pi is taken before anything can read it: "Сброс" in the first second puts the hand at
-// twelve, and the first second step already turns it by the seconds.
-void Form1::Form_Load() {
-  PiValue = 3.14;
-  WatchForm::Form_Load();
-}
-
 void Form1::dialStarting() {
   setDialScale();
   PiValue = 3.14;

@@ -26,7 +26,6 @@ class Form1 : public watch::WatchForm {
   void фон_Click();
 
  protected:
-  void Form_Load() override;
   void dialStarting() override;
   bool dialSwitchedOn() const override { return true; }
   void secondBeep() override;

@@ -66,7 +66,6 @@ Form1::Form1()
 }
 
 void Form1::Form_Load() {
-  PiValue = 3.14;
   WatchForm::Form_Load();
   SoundOn = false;
   DrawColor = 0;

@@ -38,7 +38,9 @@ class WatchForm : public ui::Form {
   double PrevSec = 0;                  // s; during a tick first the change since the last one
   int MinCount = 0;
   int HourCount = 0;
-  double PiValue = 0;
+  // Both dials take pi as 3.14; it is known before any handler can read it, so a reset in the
+  // first second already puts the hand at twelve.
+  double PiValue = 3.14;
   double HandAngle = 0;         // rad, pi/2 is twelve o'clock
   double HandX = 0, HandY = 0;  // end of the hand, picture units
   double Radius = 0;            // picture units: 2000 for the dial, 1900 for the hand
