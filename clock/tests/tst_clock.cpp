@@ -7,8 +7,8 @@
 #include <cmath>
 #include <random>
 
+#include "dialtest.h"
 #include "form1.h"
-#include "handends.h"
 #include "ui/app.h"
 #include "ui/pointer.h"
 #include "ui/testkit/fakeplatform.h"
@@ -36,39 +36,18 @@ void pickMenu(ui::Form& form, ui::Menu& entry, ui::Menu* item = nullptr) {
   QTRY_VERIFY(!menu->isVisible());
 }
 
-// A shown clock at 10:00:00.2 on a fake clock, its picture logging every primitive.
-struct Rig {
-  ui::testkit::FakePlatform fake;
-  wallclock::Form1 w;
-  explicit Rig(double now = 36000.2) {
-    fake.setTime(now);
-    w.show();
-    w.Pic1.setLogging(true);
-  }
-  void tickAfter(double seconds) {
-    fake.advance(seconds);
-    w.Timer1.tick();
-  }
-  void run(double seconds) {  // four ticks a second
-    for (int i = 0; i < int(std::lround(seconds * 4)); ++i)
-      tickAfter(0.25);
-  }
+// The clock on the shared rig, with the clicks of its picture.
+struct Rig : dialtest::Rig<wallclock::Form1> {
+  using dialtest::Rig<wallclock::Form1>::Rig;
   void click(ui::Control& c) { clickOn(c); }
   // A click on the dial below its centre, where no text box or button lies.
   void clickDial() { clickAt(w, windowPoint(w.Pic1, w.Pic1.toPixel(0, -1000))); }
-  std::vector<DrawRecord> drawn(DrawRecord::Kind kind) const {
-    std::vector<DrawRecord> out;
-    for (const DrawRecord& r : w.Pic1.log())
-      if (r.kind == kind) out.push_back(r);
-    return out;
-  }
-  QStringList texts() const { return {w.Text3.text(), w.Text2.text(), w.Text1.text()}; }
 };
 
 }  // namespace
 
-using handends::handEnd;
-using handends::near;
+using dialtest::handEnd;
+using dialtest::near;
 
 class ClockTest : public QObject {
   Q_OBJECT

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <random>
 
+#include "dialtest.h"
 #include "form1.h"
-#include "handends.h"
 #include "ui/app.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
@@ -15,23 +15,9 @@ using ui::DrawRecord;
 
 namespace {
 
-// A shown stopwatch at 10:00:00.2 on a fake clock, its picture logging every primitive.
-struct Rig {
-  ui::testkit::FakePlatform fake;
-  watch::Form1 w;
-  explicit Rig(double now = 36000.2) {
-    fake.setTime(now);
-    w.show();
-    w.Pic1.setLogging(true);
-  }
-  void tickAfter(double seconds) {
-    fake.advance(seconds);
-    w.Timer1.tick();
-  }
-  void run(double seconds) {  // four ticks a second
-    for (int i = 0; i < int(std::lround(seconds * 4)); ++i)
-      tickAfter(0.25);
-  }
+// The stopwatch on the shared rig, with its hands picked out of the log.
+struct Rig : dialtest::Rig<watch::Form1> {
+  using dialtest::Rig<watch::Form1>::Rig;
   // Lines from the centre 1900 units long, drawn since the log was last cleared.
   std::vector<DrawRecord> hands() const {
     std::vector<DrawRecord> out;
@@ -41,13 +27,12 @@ struct Rig {
         out.push_back(r);
     return out;
   }
-  QStringList texts() const { return {w.Text3.text(), w.Text2.text(), w.Text1.text()}; }
 };
 
 }  // namespace
 
-using handends::handEnd;
-using handends::near;
+using dialtest::handEnd;
+using dialtest::near;
 
 class StopwatchTest : public QObject {
   Q_OBJECT
