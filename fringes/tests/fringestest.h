@@ -42,15 +42,7 @@ inline std::optional<QPoint> reachablePoint(ui::Form& f, ui::ScrollBar& bar,
   return std::nullopt;
 }
 
-inline int pixelsOf(const ui::PictureBox& p, ui::Color c) {
-  const QImage& img = p.image();
-  const QRgb want = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-  int n = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if (img.pixel(x, y) == want) ++n;
-  return n;
-}
+using ui::testkit::pixelsOf;
 
 // The records of one kind and colour in a stretch of the draw log.
 inline std::vector<ui::DrawRecord> records(const std::vector<ui::DrawRecord>& log,

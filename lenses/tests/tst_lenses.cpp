@@ -14,6 +14,7 @@
 
 using namespace ui;
 using ui::testkit::FakePlatform;
+using ui::testkit::pixelsOf;
 
 namespace {
 
@@ -60,15 +61,6 @@ std::vector<DrawRecord> coloured(const std::vector<DrawRecord>& log, Color c) {
   for (const DrawRecord& r : log)
     if (r.color == c && r.kind != DrawRecord::Print) out.push_back(r);
   return out;
-}
-
-int pixelsOf(const QImage& img, Color c, QRect area) {
-  const QRgb want = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (img.valid(x, y) && img.pixel(x, y) == want) ++n;
-  return n;
 }
 
 QString textOf(const std::vector<DrawRecord>& log) {

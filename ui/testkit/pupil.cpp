@@ -165,4 +165,16 @@ QStringList resizeOrder(Form& form, double w, double h) {
   return recorder.order;
 }
 
+int pixelsOf(const QImage& img, Color c, QRect area) {
+  const QRgb want = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+  const QRect within = area.isNull() ? img.rect() : area.intersected(img.rect());
+  int n = 0;
+  for (int y = within.top(); y <= within.bottom(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = within.left(); x <= within.right(); ++x)
+      n += (line[x] | 0xFF000000u) == want;
+  }
+  return n;
+}
+
 }  // namespace ui::testkit

@@ -53,4 +53,10 @@ QStringList controlsUnderDecorations(const Form& form);
 // order the resize moved them; a picture already in its corner reports its new size instead.
 QStringList resizeOrder(Form& form, double w, double h);
 
+// How many pixels of the raster within `area` (all of it when empty) show exactly colour `c`.
+int pixelsOf(const QImage& img, Color c, QRect area = {});
+inline int pixelsOf(const PictureBox& p, Color c) {
+  return pixelsOf(p.image(), c);
+}
+
 }  // namespace ui::testkit

@@ -15,17 +15,9 @@
 using ui::DrawRecord;
 using wave::Form1;
 
-namespace {
+using ui::testkit::pixelsOf;
 
-int pixelsOf(const ui::PictureBox& p, ui::Color c) {
-  const QImage& img = p.image();
-  const QRgb want = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-  int n = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if (img.pixel(x, y) == want) ++n;
-  return n;
-}
+namespace {
 
 // The picture as "Очистка рисунка" leaves it: the axes on white.
 QImage axesOnly(Form1& w) {

@@ -14,21 +14,13 @@
 using ui::DrawRecord;
 using wavesum::Form1;
 
+using ui::testkit::pixelsOf;
+
 namespace {
 
 // A click in the middle of the control, landing on whatever lies there.
 void press(ui::Control& c) {
   ui::testkit::clickOn(c);
-}
-
-int pixelsOf(const ui::PictureBox& p, ui::Color c) {
-  const QImage& img = p.image();
-  const QRgb want = qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-  int n = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if (img.pixel(x, y) == want) ++n;
-  return n;
 }
 
 // The records of one kind and colour in a stretch of the draw log.
