@@ -16,59 +16,10 @@
 #include "ui/testkit/benchclock.h"
 #include "ui/testkit/fakeplatform.h"
 
-using ui::testkit::Frames;
-using ui::testkit::threadCpuMs;
+using ui::testkit::report;
+using ui::testkit::timeFrames;
 
-namespace {
-
-constexpr double kShortestPauseMs = 2.5;
-
-struct Timing {
-  Frames wall, cpu, repaint;
-};
-
-Timing timeFrames(ui::testkit::FakePlatform& fake, ui::CommandButton& start,
-                  ui::CommandButton& stop, int frames) {
-  Timing result;
-  QElapsedTimer clock;
-  double cpuStart = 0;
-  fake.onPause = [&](int) {
-    result.wall.ms.push_back(clock.nsecsElapsed() / 1.0e6);
-    result.cpu.ms.push_back(threadCpuMs() - cpuStart);
-    if (int(result.wall.ms.size()) >= frames) stop.click();
-    clock.restart();
-    QApplication::processEvents();
-    result.repaint.ms.push_back(clock.nsecsElapsed() / 1.0e6);
-    clock.restart();
-    cpuStart = threadCpuMs();
-  };
-  clock.start();
-  cpuStart = threadCpuMs();
-  start.click();
-  fake.onPause = nullptr;
-  // The first frame carries the set-up before the loop.
-  for (Frames* f : {&result.wall, &result.cpu, &result.repaint})
-    f->ms.erase(f->ms.begin());
-  return result;
-}
-
-void report(const char* what, const Frames& f) {
-  std::printf(
-      "%s: %zu frames\n  median %7.3f ms = %5.3f of the pause\n"
-      "  99th percentile %7.3f ms = %5.3f of the pause\n"
-      "  heaviest %7.3f ms = %5.3f of the pause\n",
-      what, f.ms.size(), f.percentile(0.5), f.percentile(0.5) / kShortestPauseMs,
-      f.percentile(0.99), f.percentile(0.99) / kShortestPauseMs, f.heaviest(),
-      f.heaviest() / kShortestPauseMs);
-}
-
-void report(const char* what, const Timing& t) {
-  report((QByteArray(what) + ", wall clock").constData(), t.wall);
-  report((QByteArray(what) + ", thread CPU time").constData(), t.cpu);
-  report((QByteArray(what) + ", repaint in the pause").constData(), t.repaint);
-}
-
-}  // namespace
+constexpr double kShortestPauseMs = 2.5;  // ms
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -82,7 +33,8 @@ int main(int argc, char** argv) {
   w.HScroll1.setValue(8);
   w.HScroll2.setValue(7);
   w.HScroll2.setValue(8);
-  report("spring frame, m = 8, k = 8", timeFrames(fake, w.Command5, w.Command6, 2001));
-  report("circle frame", timeFrames(fake, w.Command1, w.Command2, 2001));
+  report("spring frame, m = 8, k = 8", timeFrames(fake, w.Command5, w.Command6, 2001),
+         kShortestPauseMs);
+  report("circle frame", timeFrames(fake, w.Command1, w.Command2, 2001), kShortestPauseMs);
   return 0;
 }
