@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "ui/testkit/drawlog.h"
 #include "ui/testkit/pupil.h"
 
 namespace fringes::test {
@@ -43,16 +44,7 @@ inline std::optional<QPoint> reachablePoint(ui::Form& f, ui::ScrollBar& bar,
 }
 
 using ui::testkit::pixelsOf;
-
-// The records of one kind and colour in a stretch of the draw log.
-inline std::vector<ui::DrawRecord> records(const std::vector<ui::DrawRecord>& log,
-                                           ui::DrawRecord::Kind kind, ui::Color c, size_t from = 0,
-                                           size_t to = SIZE_MAX) {
-  std::vector<ui::DrawRecord> out;
-  for (size_t i = from; i < std::min(to, log.size()); ++i)
-    if (log[i].kind == kind && log[i].color == c) out.push_back(log[i]);
-  return out;
-}
+using ui::testkit::records;
 
 // Whether the log holds a line from `a` to `b` of this colour and width.
 inline bool hasLine(const std::vector<ui::DrawRecord>& log, QPointF a, QPointF b, ui::Color c,

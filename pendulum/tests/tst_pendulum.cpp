@@ -6,38 +6,20 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/drawlog.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
 #include "ui/testkit/pupil.h"
 
 using namespace ui;
 using ui::testkit::FakePlatform;
+using ui::testkit::records;
+using ui::testkit::runFrames;
 
 namespace {
 
-// Lets the animation of `start` run until the pause numbered `frames` (counted from the click),
-// then clicks `stop` during that pause.
-void runFrames(FakePlatform& fake, Control& start, Control& stop, int frames,
-               const std::function<void(int)>& each = {}) {
-  const int before = fake.pauses();
-  fake.onPause = [&, before, frames](int n) {
-    if (each) each(n - before);
-    if (n - before == frames) stop.click();
-  };
-  start.click();
-  fake.onPause = nullptr;
-}
-
 bool near(double a, double b, double tolerance) {
   return std::fabs(a - b) <= tolerance;
-}
-
-std::vector<DrawRecord> recordsOf(const std::vector<DrawRecord>& log, DrawRecord::Kind kind,
-                                  Color color) {
-  std::vector<DrawRecord> found;
-  for (const DrawRecord& r : log)
-    if (r.kind == kind && r.color == color) found.push_back(r);
-  return found;
 }
 
 // The bob at step J: the table angle of 130 - J lesson degrees (pi = 3.1415) on the circle of
@@ -139,11 +121,11 @@ class PendulumTest : public QObject {
     w.Command6.click();  // before any swing: hanging straight down, step 40
     QCOMPARE(w.Label5.caption(), QStringLiteral("T=2*pi*SQR(L/g)  "));
     QCOMPARE(w.Label6.caption(), QStringLiteral("39"));
-    auto strings = recordsOf(w.Picture1.log(), DrawRecord::Line, kBlue);
+    auto strings = records(w.Picture1.log(), DrawRecord::Line, kBlue);
     QCOMPARE(int(strings.size()), 1);
     QVERIFY(samePoint(strings[0].p2, bobAt(40)) && near(strings[0].p2.x(), 0, 0.3));
     QVERIFY(strings[0].p1 == QPointF(0, 0) && strings[0].width == 3);
-    const auto heightBar = recordsOf(w.Picture1.log(), DrawRecord::Line, kRed);
+    const auto heightBar = records(w.Picture1.log(), DrawRecord::Line, kRed);
     QVERIFY(!heightBar.empty() && heightBar.back().p2 == QPointF(1400, 1200));
 
     w.Picture1.clearLog();
@@ -152,13 +134,13 @@ class PendulumTest : public QObject {
     QCOMPARE(w.J, 41);
     QCOMPARE(w.Label6.caption(), QStringLiteral("40"));
     // The first frame: the string 1° right of straight down and the bob in red.
-    strings = recordsOf(firstFrame, DrawRecord::Line, kBlue);
+    strings = records(firstFrame, DrawRecord::Line, kBlue);
     QVERIFY(samePoint(strings.back().p2, bobAt(41)) && strings.back().p2.x() > 20);
-    const auto bob = recordsOf(firstFrame, DrawRecord::Circle, kRed);
+    const auto bob = records(firstFrame, DrawRecord::Circle, kRed);
     QVERIFY(!bob.empty() && samePoint(bob.front().p1, bobAt(41)) && bob.front().radius == 25);
-    QVERIFY(recordsOf(firstFrame, DrawRecord::Circle, kWhite).empty());
+    QVERIFY(records(firstFrame, DrawRecord::Circle, kWhite).empty());
     // The floor 1200 below the pivot and the support bar.
-    const auto black = recordsOf(firstFrame, DrawRecord::Line, kBlack);
+    const auto black = records(firstFrame, DrawRecord::Line, kBlack);
     QVERIFY(std::any_of(black.begin(), black.end(), [](const DrawRecord& r) {
       return r.p1 == QPointF(-2000, 1200) && r.p2 == QPointF(2000, 1200);
     }));

@@ -12,6 +12,7 @@
 #include "form1.h"
 #include "ui/app.h"
 #include "ui/platform.h"
+#include "ui/testkit/drawlog.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
 #include "ui/testkit/pupil.h"
@@ -19,6 +20,8 @@
 using plotter::Form1;
 using ui::DrawRecord;
 using ui::testkit::FakePlatform;
+
+using ui::testkit::records;
 
 namespace {
 
@@ -58,13 +61,6 @@ ui::Control& control(Form1& w, const QString& name) {
 
 QString labels(const Form1& w) {
   return w.Label1.caption() + "|" + w.Label2.caption() + "|" + w.Label3.caption();
-}
-
-std::vector<DrawRecord> records(const ui::Canvas& c, DrawRecord::Kind kind, ui::Color color) {
-  std::vector<DrawRecord> out;
-  for (const DrawRecord& r : c.log())
-    if (r.kind == kind && r.color == color) out.push_back(r);
-  return out;
 }
 
 std::vector<QPointF> points(const ui::Canvas& c, ui::Color color) {

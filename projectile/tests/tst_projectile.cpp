@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/drawlog.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
 #include "ui/testkit/pupil.h"
@@ -11,14 +12,9 @@
 using ui::DrawRecord;
 using ui::testkit::FakePlatform;
 
-namespace {
+using ui::testkit::records;
 
-std::vector<DrawRecord> drawn(const Form1& w, DrawRecord::Kind kind, ui::Color color) {
-  std::vector<DrawRecord> found;
-  for (const DrawRecord& r : w.Picture1.log())
-    if (r.kind == kind && r.color == color) found.push_back(r);
-  return found;
-}
+namespace {
 
 bool anyRedPixel(const Form1& w) {
   const QImage& img = w.Picture1.image();
@@ -118,17 +114,17 @@ class ProjectileTest : public QObject {
     QCOMPARE(w.Picture1.scaleWidth(), 35.0);
     QCOMPARE(w.Picture1.scaleHeight(), -20.0);
     QString numbers;
-    for (const DrawRecord& r : drawn(w, DrawRecord::Print, ui::kBlack))
+    for (const DrawRecord& r : records(w.Picture1, DrawRecord::Print, ui::kBlack))
       numbers += r.text;
     QCOMPARE(numbers, " 0  5  10  15  20  25  30  35  40  45  50 -5  0  5  10  15 ");
-    const auto target = drawn(w, DrawRecord::Box, ui::kBlack);
+    const auto target = records(w.Picture1, DrawRecord::Box, ui::kBlack);
     QCOMPARE(target.size(), size_t(1));
     QCOMPARE(QRectF(target[0].p1, target[0].p2), QRectF(30, 0, 0.5, 1));
     QCOMPARE(target[0].fillStyle, ui::kFillSolid);
-    QCOMPARE(drawn(w, DrawRecord::FilledBox, ui::kBlack).front().width, 4);
+    QCOMPARE(records(w.Picture1, DrawRecord::FilledBox, ui::kBlack).front().width, 4);
 
-    const auto balls = drawn(w, DrawRecord::Circle, ui::kRed);
-    const auto erased = drawn(w, DrawRecord::Circle, ui::kWhite);
+    const auto balls = records(w.Picture1, DrawRecord::Circle, ui::kRed);
+    const auto erased = records(w.Picture1, DrawRecord::Circle, ui::kWhite);
     QCOMPARE(balls.size(), size_t(3));
     QCOMPARE(erased.size(), size_t(3));
     // The shot at V0 = 18 m/s, 36 degrees, with pi as 3.14 and g as 9.81 (singles): x = V0 cos(a)
@@ -190,8 +186,8 @@ class ProjectileTest : public QObject {
     flyUntilPause(fake, w, 50);
     QVERIFY(fake.errors.isEmpty() && !fake.ended);
     QCOMPARE(w.Picture1.scaleWidth(), width);
-    QCOMPARE(drawn(w, DrawRecord::Box, ui::kBlack).size(), size_t(1));
-    QCOMPARE(!drawn(w, DrawRecord::Circle, ui::kRed).empty(), ball);
+    QCOMPARE(records(w.Picture1, DrawRecord::Box, ui::kBlack).size(), size_t(1));
+    QCOMPARE(!records(w.Picture1, DrawRecord::Circle, ui::kRed).empty(), ball);
   }
 
   void secondShowNestsInsideTheFirst() {

@@ -6,27 +6,17 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/drawlog.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
 #include "ui/testkit/pupil.h"
 
 using namespace ui;
 using ui::testkit::FakePlatform;
+using ui::testkit::records;
+using ui::testkit::runFrames;
 
 namespace {
-
-// Lets the animation of `start` run until the pause numbered `frames` (counted from the click),
-// then clicks `stop` during that pause.
-void runFrames(FakePlatform& fake, Control& start, Control& stop, int frames,
-               const std::function<void(int)>& each = {}) {
-  const int before = fake.pauses();
-  fake.onPause = [&, before, frames](int n) {
-    if (each) each(n - before);
-    if (n - before == frames) stop.click();
-  };
-  start.click();
-  fake.onPause = nullptr;
-}
 
 // Clicks the bar's arrows until it reads `value`.
 void arrowTo(ScrollBar& bar, int value) {
@@ -36,18 +26,6 @@ void arrowTo(ScrollBar& bar, int value) {
 
 bool near(double a, double b, double tolerance) {
   return std::fabs(a - b) <= tolerance;
-}
-
-std::vector<DrawRecord> recordsOf(const std::vector<DrawRecord>& log, DrawRecord::Kind kind,
-                                  Color color) {
-  std::vector<DrawRecord> found;
-  for (const DrawRecord& r : log)
-    if (r.kind == kind && r.color == color) found.push_back(r);
-  return found;
-}
-
-std::vector<DrawRecord> recordsOf(const Canvas& c, DrawRecord::Kind kind, Color color) {
-  return recordsOf(c.log(), kind, color);
 }
 
 // Pixels of `color` in the picture between the given user x and y bounds.
@@ -142,14 +120,14 @@ class SpringBobTest : public QObject {
              QStringLiteral("X=R*COS(a)=   1199|Y=R*SIN(a)=   0"));
     QCOMPARE(w.Label3.caption() + "|" + w.Label4.caption(),
              QStringLiteral("R=   1200|угол a=   0"));
-    const auto orbit = recordsOf(w.Picture1, DrawRecord::Circle, kRed);
+    const auto orbit = records(w.Picture1, DrawRecord::Circle, kRed);
     QVERIFY(!orbit.empty() && orbit.front().radius == 1200 && orbit.front().p1 == QPointF(0, 0));
     QVERIFY(fake.errors.isEmpty());
 
     w.Picture1.clearLog();
     QPointF pointAt90;
     runFrames(fake, w.Command1, w.Command2, 90, [&](int n) {
-      if (n == 90) pointAt90 = recordsOf(w.Picture1, DrawRecord::Line, kRed).front().p2;
+      if (n == 90) pointAt90 = records(w.Picture1, DrawRecord::Line, kRed).front().p2;
       w.Picture1.clearLog();
     });
     QCOMPARE(w.I, 90);
@@ -161,7 +139,7 @@ class SpringBobTest : public QObject {
     QCOMPARE(w.Label2.caption(), QStringLiteral("Y=R*SIN(a)=   1199"));
     QCOMPARE(w.Label4.caption(), QStringLiteral("угол a=   89"));
     // The freeze: the projections in blue, the dash-dot lines back to the point.
-    const auto blue = recordsOf(w.Picture1, DrawRecord::Line, kBlue);
+    const auto blue = records(w.Picture1, DrawRecord::Line, kBlue);
     QCOMPARE(int(blue.size()), 5);
     QCOMPARE(blue[0].p1, QPointF(1400, 0));
     QVERIFY(near(blue[0].p2.y(), pointAt90.y(), 1e-9) && blue[0].width == 3);
@@ -169,7 +147,7 @@ class SpringBobTest : public QObject {
     QCOMPARE(blue[2].p2, QPointF(0, pointAt90.y()));
     QVERIFY(blue[3].width == 1 && blue[3].p2 == pointAt90 && blue[4].p2 == pointAt90);
     // The stop came during the pause: that frame's erase still runs after the freeze.
-    const auto white = recordsOf(w.Picture1, DrawRecord::Line, kWhite);
+    const auto white = records(w.Picture1, DrawRecord::Line, kWhite);
     QCOMPARE(int(white.size()), 2);
     QCOMPARE(white[0].p2, pointAt90);
   }
@@ -289,7 +267,7 @@ class SpringBobTest : public QObject {
       highest = std::max(highest, w.J);
       // The level mark ends where the spring does; the table entry of step J holds the angle
       // of 360 - J lesson degrees.
-      const DrawRecord mark = recordsOf(w.Picture1, DrawRecord::Line, kRed).back();
+      const DrawRecord mark = records(w.Picture1, DrawRecord::Line, kRed).back();
       levelRight = levelRight && mark.p1 == QPointF(0, -1000);
       lastEnd = mark.p2.y();
       if (w.J == low || w.J == high) {
@@ -306,7 +284,7 @@ class SpringBobTest : public QObject {
     QCOMPARE(w.Label5.caption() + "|" + w.Label6.caption(), T + "|" + v);
     QVERIFY(w.Command8.enabled());
     // The frozen weight in red, side 150 + 20·m, centred 200 below the spring's end.
-    const auto red = recordsOf(w.Picture1, DrawRecord::Box, kRed);
+    const auto red = records(w.Picture1, DrawRecord::Box, kRed);
     QCOMPARE(int(red.size()), 1);
     const QPointF centre = (red[0].p1 + red[0].p2) / 2;
     QVERIFY(near(red[0].p2.x() - red[0].p1.x(), 150 + 20 * mass, 1e-9));
@@ -325,8 +303,8 @@ class SpringBobTest : public QObject {
       w.Picture1.clearLog();
     });
     // The eight spring segments and the hook in blue, then the same nine in white.
-    const auto spring = recordsOf(drawn, DrawRecord::Line, kBlue);
-    auto wiped = recordsOf(w.Picture1.log(), DrawRecord::Line, kWhite);
+    const auto spring = records(drawn, DrawRecord::Line, kBlue);
+    auto wiped = records(w.Picture1.log(), DrawRecord::Line, kWhite);
     QCOMPARE(int(spring.size()), 9);
     QVERIFY(near(spring[7].p2.x(), 1400, 1e-9));  // the spring ends straight below its top
     QCOMPARE(spring[8].p2 - spring[8].p1, QPointF(0, 200));
@@ -335,8 +313,8 @@ class SpringBobTest : public QObject {
                          return a.p1 == b.p1 && a.p2 == b.p2 && a.width == b.width;
                        }));
     // The weight, drawn with side 150 + 20·m, is wiped one mass unit larger and as drawn.
-    const auto weight = recordsOf(drawn, DrawRecord::Box, kBlack);
-    wiped = recordsOf(w.Picture1.log(), DrawRecord::Box, kWhite);
+    const auto weight = records(drawn, DrawRecord::Box, kBlack);
+    wiped = records(w.Picture1.log(), DrawRecord::Box, kWhite);
     QCOMPARE(int(weight.size()), 1);
     QCOMPARE(int(wiped.size()), 2);
     QVERIFY(near(weight[0].p2.x() - weight[0].p1.x(), 170, 1e-9));

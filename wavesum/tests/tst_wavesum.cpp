@@ -7,6 +7,7 @@
 
 #include "form1.h"
 #include "ui/app.h"
+#include "ui/testkit/drawlog.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/monkey.h"
 #include "ui/testkit/pupil.h"
@@ -15,21 +16,13 @@ using ui::DrawRecord;
 using wavesum::Form1;
 
 using ui::testkit::pixelsOf;
+using ui::testkit::records;
 
 namespace {
 
 // A click in the middle of the control, landing on whatever lies there.
 void press(ui::Control& c) {
   ui::testkit::clickOn(c);
-}
-
-// The records of one kind and colour in a stretch of the draw log.
-std::vector<DrawRecord> records(const std::vector<DrawRecord>& log, DrawRecord::Kind kind,
-                                ui::Color c, size_t from = 0, size_t to = SIZE_MAX) {
-  std::vector<DrawRecord> out;
-  for (size_t i = from; i < std::min(to, log.size()); ++i)
-    if (log[i].kind == kind && log[i].color == c) out.push_back(log[i]);
-  return out;
 }
 
 ui::CommandButton& startButton(Form1& w, int n) {
