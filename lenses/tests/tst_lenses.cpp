@@ -485,8 +485,6 @@ class LensesTest : public QObject {
     }
   }
 
-  // The bar runs from 800 at its left end to 10 at its right: each arrow moves d towards the
-  // end it points to.
   // At d = 600 the pupil lowers h from 500 to 100 while the loop waits: the first frame's
   // object is wiped as it was drawn, and nothing blue stays above the new one, 100 high.
   void loweringTheObjectInThePauseLeavesNoStub() {
@@ -505,6 +503,8 @@ class LensesTest : public QObject {
     QCOMPARE(stub, 0);
   }
 
+  // The bar runs from 800 at its left end to 10 at its right: each arrow moves d towards the
+  // end it points to.
   void theDistanceBarsArrowsPointToTheirEnds() {
     FakePlatform fake;
     Form1 w;
