@@ -51,21 +51,21 @@ void Quorvel::setUpLook() {
   styleLabel(Label6, RGB(0, 192, 192), sans(13.5, true));
   styleLabel(Label5, RGB(0, 0, 255), sans(13.5, true));
 
-  styleBox(Text1, ui::kBlack, sans(12, true), QStringLiteral("Заряд q1"));
-  styleBox(Text2, ui::kBlack, sans(12, true), QStringLiteral("Заряд q2"));
-  styleBox(Text3, RGB(255, 0, 0), sans(13.5, true), QStringLiteral("Сила Кулона"));
+  styleBox(Text1, ui::kBlack, sans(12, true), tr("Заряд q1"));
+  styleBox(Text2, ui::kBlack, sans(12, true), tr("Заряд q2"));
+  styleBox(Text3, RGB(255, 0, 0), sans(13.5, true), tr("Сила Кулона"));
   styleBox(Text6, RGB(0, 192, 192), sans(13.5, true), QStringLiteral("E2"));
   styleBox(Text4, RGB(0, 0, 255), sans(13.5, true), QStringLiteral("E1"));
   for (ui::TextBox* box : {&Text1, &Text2, &Text3, &Text4})
     box->setAlignment(ui::Align::Center);
-  styleBox(Text5, ui::kBlack, sans(12, true), QStringLiteral("Расстояние r"));
+  styleBox(Text5, ui::kBlack, sans(12, true), tr("Расстояние r"));
   Text5.setBackColor(kPale);
   Text5.setBorderStyle(0);
   Text5.setAlignment(ui::Align::Center);
 
-  HScroll1.setAccessibleName(QStringLiteral("Заряд q1, нКл"));
-  HScroll2.setAccessibleName(QStringLiteral("Заряд q2, нКл"));
-  HScroll3.setAccessibleName(QStringLiteral("Расстояние r, см"));
+  HScroll1.setAccessibleName(tr("Заряд q1, нКл"));
+  HScroll2.setAccessibleName(tr("Заряд q2, нКл"));
+  HScroll3.setAccessibleName(tr("Расстояние r, см"));
 
   Option1.setBackColor(kTeal);
   Option1.setForeColor(RGB(192, 0, 0));
@@ -83,15 +83,15 @@ void Quorvel::setUpLook() {
 void Quorvel::setUpPicture() {
   Picture1.setBackColor(kPale);
   Picture1.setDrawWidth(2);
-  styleTag(Text10, QStringLiteral("Вектор у заряда q1"), false);
-  styleTag(Text11, QStringLiteral("Вектор у заряда q2"), false);
-  styleTag(Text7, QStringLiteral("Подпись заряда q1"));
-  styleTag(Text8, QStringLiteral("Подпись заряда q2"));
+  styleTag(Text10, tr("Вектор у заряда q1"), false);
+  styleTag(Text11, tr("Вектор у заряда q2"), false);
+  styleTag(Text7, tr("Подпись заряда q1"));
+  styleTag(Text8, tr("Подпись заряда q2"));
   Text9.setBackColor(kPale);
   Text9.setBorderStyle(0);
   Text9.setFont(sans(8.25));
   Text9.setAlignment(ui::Align::Center);
-  Text9.setAccessibleName(QStringLiteral("Подсказка"));
+  Text9.setAccessibleName(tr("Подсказка"));
 }
 
 void Quorvel::bindHandlers() {

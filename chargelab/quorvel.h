@@ -3,38 +3,44 @@
 // and field strengths as texts and as a picture; no tests and no help texts.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "chargelab.h"
 #include "ui/controls.h"
 
 class Quorvel : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Quorvel)
+
  public:
   Quorvel();
 
   void Form_Load() override;
   void Form_DblClick() override;
 
-  ui::Label Label2{this, "Label2", "Заряд1=q1", {360, 240, 1815, 375}};
+  ui::Label Label2{this, "Label2", Quorvel::tr("Заряд1=q1"), {360, 240, 1815, 375}};
   ui::TextBox Text1{this, "Text1", "", {360, 720, 1935, 420}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, -10,
                          10,   0,          {360, 1320, 1935, 255}};
-  ui::Label Label3{this, "Label3", "Заряд2=q2", {5280, 240, 1935, 375}};
+  ui::Label Label3{this, "Label3", Quorvel::tr("Заряд2=q2"), {5280, 240, 1935, 375}};
   ui::TextBox Text2{this, "Text2", "", {5160, 720, 2055, 420}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, -10,
                          10,   0,          {5160, 1320, 2055, 255}};
   ui::TextBox Text3{this, "Text3", "", {2520, 720, 2415, 480}};
-  ui::Label Label1{this, "Label1", "Расстояние", {2640, 1560, 2175, 255}};
+  ui::Label Label1{this, "Label1", Quorvel::tr("Расстояние"), {2640, 1560, 2175, 255}};
   ui::ScrollBar HScroll3{this, "HScroll3", ui::ScrollBar::Horizontal, 26,
                          50,   38,         {2640, 1320, 2175, 255}};
-  ui::OptionButton Option1{this, "Option1", "Силы", {2760, 120, 1815, 375}};
-  ui::OptionButton Option2{this, "Option2", "Напряжённости", {2520, 2160, 2415, 375}};
+  ui::OptionButton Option1{this, "Option1", Quorvel::tr("Силы"), {2760, 120, 1815, 375}};
+  ui::OptionButton Option2{this, "Option2", Quorvel::tr("Напряжённости"), {2520, 2160, 2415, 375}};
   ui::Label Label6{this, "Label6", "E2", {360, 1680, 1695, 375}};
   ui::TextBox Text6{this, "Text6", "", {120, 2160, 2175, 495}};
   ui::Label Label5{this, "Label5", "E1", {5400, 1680, 1575, 375}};
   ui::TextBox Text4{this, "Text4", "", {5160, 2160, 2175, 495}};
 
   ui::PictureBox Picture1{this, "Picture1", {0, 2760, 7455, 3195}};
-  ui::TextBox Text9{
-      &Picture1, "Text9", "Силы - 1 клик. Напряжённость - 2 клика", {1800, 0, 3735, 285}};
+  ui::TextBox Text9{&Picture1,
+                    "Text9",
+                    Quorvel::tr("Силы - 1 клик. Напряжённость - 2 клика"),
+                    {1800, 0, 3735, 285}};
   ui::TextBox Text10{&Picture1, "Text10", "", {1800, 1200, 495, 195}};
   ui::TextBox Text11{&Picture1, "Text11", "", {5760, 1200, 495, 195}};
   ui::TextBox Text7{&Picture1, "Text7", "", {1680, 1680, 615, 195}};

@@ -19,7 +19,7 @@ const Color kFieldOfCharge1 = RGB(0, 0, 255);    // the colour of Text4
 const Color kFieldOfCharge2 = RGB(0, 192, 192);  // the colour of Text6
 
 QString fieldText(double e) {
-  return Str(e) + QStringLiteral(" мкН/Кл");
+  return Str(e) + ChargeLab::tr(" мкН/Кл");
 }
 
 }  // namespace
@@ -27,9 +27,9 @@ QString fieldText(double e) {
 ChargeLab::ChargeLab(LabControls controls, LabVariant variant) : c_(controls), variant_(variant) {}
 
 void ChargeLab::writeStartTexts() {
-  c_.Text1.setText(Str(c_.HScroll1.value()) + QStringLiteral("нКл"));
-  c_.Text2.setText(Str(c_.HScroll2.value()) + QStringLiteral("нКл"));
-  c_.Text5.setText(Str(c_.HScroll3.value()) + QStringLiteral("см"));
+  c_.Text1.setText(Str(c_.HScroll1.value()) + tr("нКл"));
+  c_.Text2.setText(Str(c_.HScroll2.value()) + tr("нКл"));
+  c_.Text5.setText(Str(c_.HScroll3.value()) + tr("см"));
 }
 
 void ChargeLab::updateQuantities() {
@@ -45,13 +45,13 @@ void ChargeLab::updateQuantities() {
 }
 
 void ChargeLab::writeQuantityTexts() {
-  c_.Text3.setText(Str(vars.F) + QStringLiteral(" мкН"));
-  c_.Text1.setText(Str(c_.HScroll1.value()) + QStringLiteral("нКл"));
-  c_.Text2.setText(Str(c_.HScroll2.value()) + QStringLiteral("нКл"));
+  c_.Text3.setText(Str(vars.F) + tr(" мкН"));
+  c_.Text1.setText(Str(c_.HScroll1.value()) + tr("нКл"));
+  c_.Text2.setText(Str(c_.HScroll2.value()) + tr("нКл"));
 }
 
 void ChargeLab::writeDistanceText() {
-  c_.Text5.setText(QStringLiteral("r = ") + Str(c_.HScroll3.value()) + QStringLiteral("см"));
+  c_.Text5.setText(QStringLiteral("r = ") + Str(c_.HScroll3.value()) + tr("см"));
 }
 
 void ChargeLab::placeChargeLabels() {
@@ -207,7 +207,7 @@ void ChargeLab::DrawForces() {
   const Color brightShaft = RGB(0, 2 * vars.b, vars.c);
   markerHalf(2, L_.M, brightShaft, L_.S);
   markerHalf(1, kBlack, brightShaft, L_.S);
-  c_.Picture1.setToolTipText(QStringLiteral("Силы"));
+  c_.Picture1.setToolTipText(tr("Силы"));
 
   const double reach = L_.s * vars.F + double(L_.r50);
   c_.Text10.setLeft(L_.xc - reach - variant_.text10Offset);
@@ -268,7 +268,7 @@ void ChargeLab::DrawFieldStrengths() {
   c_.Text11.setText(has1 ? QStringLiteral("E1") : QString());
   c_.Text7.setText(has1 ? QStringLiteral("q1") : QString());
   c_.Text8.setText(has2 ? QStringLiteral("q2") : QString());
-  c_.Picture1.setToolTipText(QStringLiteral("Напряжённости"));
+  c_.Picture1.setToolTipText(tr("Напряжённости"));
 }
 
 }  // namespace chargelab

@@ -3,6 +3,8 @@
 // windows show them; the windows differ only in the points collected in LabVariant.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/controls.h"
 #include "ui/values.h"
 
@@ -60,6 +62,8 @@ struct LabVariables {
 // Computes the force and field strengths from the three scroll bars, writes them and draws
 // them into Picture1 in twips, y downwards.
 class ChargeLab {
+  Q_DECLARE_TR_FUNCTIONS(ChargeLab)
+
  public:
   ChargeLab(LabControls controls, LabVariant variant);
 

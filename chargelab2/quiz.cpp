@@ -13,9 +13,9 @@ const QChar kCarriageReturn(13);
 void Varden::InitLab() {
   for (int n = 1; n <= kQuestionCount; ++n) {
     const QuizQuestion& q = kQuizQuestions[size_t(n - 1)];
-    Questions[n] = QString::fromUtf8(q.text);
+    Questions[n] = tr(q.text);
     for (int s = 1; s <= 3; ++s)
-      Answers[n][s] = QString::fromUtf8(q.options[size_t(s - 1)]);
+      Answers[n][s] = tr(q.options[size_t(s - 1)]);
     CorrectAnswers[n] = QString::fromUtf8(q.right);
   }
   QuestionNo = 1;
@@ -62,8 +62,8 @@ void Varden::Command2_Click() {
 // Asks question n of the question table; the answer is stored under the running QuestionNo.
 void Varden::askAnswer(int n) {
   Text12.setText(Str(n) + QStringLiteral(" ") + Questions[n]);
-  GivenAnswers[size_t(QuestionNo.value())] = ui::InputBox(
-      QStringLiteral("Выберите ответ (1,2 или 3): ") + Str(n) + QStringLiteral(" ") + AnswerList);
+  GivenAnswers[size_t(QuestionNo.value())] =
+      ui::InputBox(tr("Выберите ответ (1,2 или 3): ") + Str(n) + QStringLiteral(" ") + AnswerList);
   QuestionNo += 1;
   Command1.setEnabled(true);
   Command2.setEnabled(false);
@@ -83,9 +83,8 @@ void Varden::scoreTest(int firstQuestion) {
   // The share is worked out in double precision and only stored as a single: 1 of 7 shows
   // as 14.28571, not as the 14.28572 of single-precision steps.
   Score = float(double(Score) / 7 * 100);
-  Text12.setText(QStringLiteral("Запишите код вашего ответа ") + AnswerCode + kCarriageReturn +
-                 kCarriageReturn + QStringLiteral("Качество знаний=") + Str(Score) +
-                 QStringLiteral("%"));
+  Text12.setText(tr("Запишите код вашего ответа ") + AnswerCode + kCarriageReturn +
+                 kCarriageReturn + tr("Качество знаний=") + Str(Score) + QStringLiteral("%"));
   TestCount += 1;
   QuestionNo = 1;
   // Every finished test is kept, however many the pupil takes.

@@ -48,21 +48,21 @@ void Varden::setUpValueControls() {
   styleLabel(Label6, RGB(0, 192, 192), sans(13.5, true));
   styleLabel(Label5, RGB(0, 0, 255), sans(13.5, true));
 
-  styleBox(Text1, ui::kBlack, sans(12, true), QStringLiteral("Заряд q1"));
-  styleBox(Text2, ui::kBlack, sans(12, true), QStringLiteral("Заряд q2"));
-  styleBox(Text3, RGB(255, 0, 0), sans(13.5, true), QStringLiteral("Сила Кулона"));
-  styleBox(Text6, RGB(0, 192, 192), sans(13.5, true), QStringLiteral("Модуль E2"));
-  styleBox(Text4, RGB(0, 0, 255), sans(13.5, true), QStringLiteral("Модуль E1"));
+  styleBox(Text1, ui::kBlack, sans(12, true), tr("Заряд q1"));
+  styleBox(Text2, ui::kBlack, sans(12, true), tr("Заряд q2"));
+  styleBox(Text3, RGB(255, 0, 0), sans(13.5, true), tr("Сила Кулона"));
+  styleBox(Text6, RGB(0, 192, 192), sans(13.5, true), tr("Модуль E2"));
+  styleBox(Text4, RGB(0, 0, 255), sans(13.5, true), tr("Модуль E1"));
   for (ui::TextBox* box : {&Text1, &Text2, &Text3, &Text4})
     box->setAlignment(Align::Center);
-  styleBox(Text5, ui::kBlack, sans(12, true), QStringLiteral("Расстояние r"));
+  styleBox(Text5, ui::kBlack, sans(12, true), tr("Расстояние r"));
   Text5.setBackColor(kPale);
   Text5.setBorderStyle(0);
   Text5.setAlignment(Align::Center);
 
-  HScroll1.setAccessibleName(QStringLiteral("Заряд q1, нКл"));
-  HScroll2.setAccessibleName(QStringLiteral("Заряд q2, нКл"));
-  HScroll3.setAccessibleName(QStringLiteral("Расстояние r, см"));
+  HScroll1.setAccessibleName(tr("Заряд q1, нКл"));
+  HScroll2.setAccessibleName(tr("Заряд q2, нКл"));
+  HScroll3.setAccessibleName(tr("Расстояние r, см"));
 
   Option1.setBackColor(kTeal);
   Option1.setForeColor(RGB(128, 0, 0));
@@ -89,16 +89,16 @@ void Varden::setUpPicture() {
   Text12.setBackColor(kPale);
   Text12.setFont(FontSpec{QStringLiteral("Arial"), 9.75, true, false, false});
   Text12.setAlignment(Align::Center);
-  Text12.setAccessibleName(QStringLiteral("Сообщения"));
-  styleTag(Text10, QStringLiteral("Вектор у заряда q1"));
-  styleTag(Text11, QStringLiteral("Вектор у заряда q2"));
-  styleTag(Text7, QStringLiteral("Подпись заряда q1"));
-  styleTag(Text8, QStringLiteral("Подпись заряда q2"));
+  Text12.setAccessibleName(tr("Сообщения"));
+  styleTag(Text10, tr("Вектор у заряда q1"));
+  styleTag(Text11, tr("Вектор у заряда q2"));
+  styleTag(Text7, tr("Подпись заряда q1"));
+  styleTag(Text8, tr("Подпись заряда q2"));
   Text9.setBackColor(kPale);
   Text9.setBorderStyle(0);
   Text9.setFont(sans(8.25));
   Text9.setAlignment(Align::Center);
-  Text9.setAccessibleName(QStringLiteral("Подсказка"));
+  Text9.setAccessibleName(tr("Подсказка"));
 
   Line14.setForeColor(RGB(0, 192, 192));
   Line15.setForeColor(RGB(0, 0, 255));
@@ -121,46 +121,41 @@ void Varden::bindHandlers() {
   Command2.onClick = [this] { Command2_Click(); };
   Command3.onClick = [this] { Command3_Click(); };
 
-  auto help = [this](ui::Control& c, const char* text) {
-    c.onClick = [this, t = QString::fromUtf8(text)] { showHelp(t); };
+  auto help = [this](ui::Control& c, const QString& text) {
+    c.onClick = [this, text] { showHelp(text); };
   };
-  help(Label2,
-       "Способность частиц (или тел) к электромагнитному взаимодействию характеризует "
-       "электрический заряд.");
-  help(Label3,
-       "Электрический заряд - физическая величина, определяющая силу электромагнитного "
-       "взаимодействия.");
+  help(Label2, tr("Способность частиц (или тел) к электромагнитному взаимодействию характеризует "
+                  "электрический заряд."));
+  help(Label3, tr("Электрический заряд - физическая величина, определяющая силу электромагнитного "
+                  "взаимодействия."));
   help(Label4,
-       "Сила ВЗАИМОДЕЙСТВИЯ между двумя неподвижными точечными зарядами, находящимися в "
-       "вакууме, прямо пропорциональна произведению модулей зарядов, обратно пропорциональна "
-       "квадрату расстояния между ними и направлена по прямой, соединяющей заряды.");
-  help(Label5, "(Вектор) Е = (вектор) F / q0. Единица напряжённости - Н/Кл.");
-  help(Label6, "Напряжённость  поля - силовая характеристика электростатического поля.");
-  help(Label7,
-       "Напряжённость электростатического поля - векторная физическая величина, равная "
-       "отношению силы Кулона, с которой поле действует на пробный положительный заряд, "
-       "помещённый в данную точку поля, к величине этого заряда.");
-  help(Text1,
-       "Точечный заряд - заряженное тело, размер которого много меньше расстояния его "
-       "возможного действия на другие тела.");
+       tr("Сила ВЗАИМОДЕЙСТВИЯ между двумя неподвижными точечными зарядами, находящимися в "
+          "вакууме, прямо пропорциональна произведению модулей зарядов, обратно пропорциональна "
+          "квадрату расстояния между ними и направлена по прямой, соединяющей заряды."));
+  help(Label5, tr("(Вектор) Е = (вектор) F / q0. Единица напряжённости - Н/Кл."));
+  help(Label6, tr("Напряжённость  поля - силовая характеристика электростатического поля."));
+  help(Label7, tr("Напряжённость электростатического поля - векторная физическая величина, равная "
+                  "отношению силы Кулона, с которой поле действует на пробный положительный заряд, "
+                  "помещённый в данную точку поля, к величине этого заряда."));
+  help(Text1, tr("Точечный заряд - заряженное тело, размер которого много меньше расстояния его "
+                 "возможного действия на другие тела."));
   help(Text2,
-       "Алгебраическая сумма зарядов электрически изолированной системы постоянна: Q1 + Q2 + "
-       "... + Qn = const.");
-  help(Text3, "F = k*|q1|*|q2|/r^2 - формула ChargeLab, k=9*E+9.");
-  help(Text4,
-       "E = k*|Q|/r^2 = модуль вектора напряжённости, созданного точечным зарядом Q на "
-       "расстоянии r.");
+       tr("Алгебраическая сумма зарядов электрически изолированной системы постоянна: Q1 + Q2 + "
+          "... + Qn = const."));
+  help(Text3, tr("F = k*|q1|*|q2|/r^2 - формула ChargeLab, k=9*E+9."));
+  help(Text4, tr("E = k*|Q|/r^2 = модуль вектора напряжённости, созданного точечным зарядом Q на "
+                 "расстоянии r."));
   help(Text6,
-       "Направление вектора напряжённости совпадает с направлением силы Кулона, действующей "
-       "на единичный положительный заряд, помещённый в данную точку поля.");
+       tr("Направление вектора напряжённости совпадает с направлением силы Кулона, действующей "
+          "на единичный положительный заряд, помещённый в данную точку поля."));
 }
 
 void Varden::Form_Load() {
   InitLab();
   Text12.setFontSize(16);
-  Text12.setText(QStringLiteral(
-      "Выбери тест, изменяя величины зарядов и расстояние, определи направление и величины "
-      "соответствующих векторов F и E. Желаю удачи!"));
+  Text12.setText(
+      tr("Выбери тест, изменяя величины зарядов и расстояние, определи направление и величины "
+         "соответствующих векторов F и E. Желаю удачи!"));
 }
 
 void Varden::Form_DblClick() {

@@ -4,6 +4,8 @@
 // tests.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QStringList>
 #include <array>
 
@@ -12,46 +14,52 @@
 #include "ui/controls.h"
 
 class Varden : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Varden)
+
  public:
   Varden();
 
   void Form_Load() override;
   void Form_DblClick() override;
 
-  ui::Label Label2{this, "Label2", "Заряд1=q1", {360, 240, 1815, 375}};
+  ui::Label Label2{this, "Label2", Varden::tr("Заряд1=q1"), {360, 240, 1815, 375}};
   ui::TextBox Text1{this, "Text1", "", {240, 720, 2055, 420}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, -10,
                          10,   0,          {240, 1320, 2055, 255}};
-  ui::Label Label3{this, "Label3", "Заряд2=q2", {5280, 240, 1935, 375}};
+  ui::Label Label3{this, "Label3", Varden::tr("Заряд2=q2"), {5280, 240, 1935, 375}};
   ui::TextBox Text2{this, "Text2", "", {5160, 720, 2055, 420}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, -10,
                          10,   0,          {5160, 1320, 2055, 255}};
   ui::TextBox Text3{this, "Text3", "", {2520, 720, 2415, 435}};
-  ui::Label Label1{this, "Label1", "Расстояние", {2640, 1560, 2175, 255}};
+  ui::Label Label1{this, "Label1", Varden::tr("Расстояние"), {2640, 1560, 2175, 255}};
   ui::ScrollBar HScroll3{this, "HScroll3", ui::ScrollBar::Horizontal, 26,
                          50,   38,         {2640, 1320, 2175, 255}};
-  ui::OptionButton Option1{this, "Option1", "Силы", {2880, 120, 255, 315}};
-  ui::Label Label4{this, "Label4", "Силы", {3270, 120, 1395, 345}};
-  ui::OptionButton Option2{this, "Option2", "Напряжённости", {2640, 2040, 255, 375}};
-  ui::Label Label7{this, "Label7", "Напряжённости", {2880, 2040, 2175, 495}};
-  ui::Label Label6{this, "Label6", "Модуль E2", {240, 1680, 1935, 375}};
+  ui::OptionButton Option1{this, "Option1", Varden::tr("Силы"), {2880, 120, 255, 315}};
+  ui::Label Label4{this, "Label4", Varden::tr("Силы"), {3270, 120, 1395, 345}};
+  ui::OptionButton Option2{this, "Option2", Varden::tr("Напряжённости"), {2640, 2040, 255, 375}};
+  ui::Label Label7{this, "Label7", Varden::tr("Напряжённости"), {2880, 2040, 2175, 495}};
+  ui::Label Label6{this, "Label6", Varden::tr("Модуль E2"), {240, 1680, 1935, 375}};
   ui::TextBox Text6{this, "Text6", "", {120, 2040, 2175, 495}};
-  ui::Label Label5{this, "Label5", "Модуль E1", {5280, 1680, 2055, 375}};
+  ui::Label Label5{this, "Label5", Varden::tr("Модуль E1"), {5280, 1680, 2055, 375}};
   ui::TextBox Text4{this, "Text4", "", {5160, 2040, 2175, 495}};
 
   ui::PictureBox Picture1{this, "Picture1", {0, 2640, 7695, 4755}};
-  ui::CheckBox Check1{&Picture1, "Check1", "Тест F", {120, 0, 975, 345}};
-  ui::CommandButton Command1{&Picture1, "Command1", "Следующий вопрос", {1320, 0, 1815, 375}};
-  ui::CommandButton Command2{&Picture1, "Command2", "Ввод ответа", {3240, 0, 1695, 375}};
-  ui::CommandButton Command3{&Picture1, "Command3", "Результаты", {5040, 0, 1455, 375}};
-  ui::CheckBox Check2{&Picture1, "Check2", "Тест E", {6600, 0, 975, 345}};
+  ui::CheckBox Check1{&Picture1, "Check1", Varden::tr("Тест F"), {120, 0, 975, 345}};
+  ui::CommandButton Command1{
+      &Picture1, "Command1", Varden::tr("Следующий вопрос"), {1320, 0, 1815, 375}};
+  ui::CommandButton Command2{
+      &Picture1, "Command2", Varden::tr("Ввод ответа"), {3240, 0, 1695, 375}};
+  ui::CommandButton Command3{&Picture1, "Command3", Varden::tr("Результаты"), {5040, 0, 1455, 375}};
+  ui::CheckBox Check2{&Picture1, "Check2", Varden::tr("Тест E"), {6600, 0, 975, 345}};
   ui::TextBox Text12{&Picture1, "Text12", "", {120, 360, 7455, 2655}, true};
   ui::TextBox Text10{&Picture1, "Text10", "", {1920, 3000, 495, 195}};
   ui::TextBox Text11{&Picture1, "Text11", "", {5760, 3000, 495, 195}};
   ui::TextBox Text7{&Picture1, "Text7", "", {1800, 3480, 495, 195}};
   ui::TextBox Text8{&Picture1, "Text8", "", {5760, 3480, 495, 195}};
-  ui::TextBox Text9{
-      &Picture1, "Text9", "Силы - 1 клик. Напряжённость - 2 клика", {2040, 4410, 3735, 195}};
+  ui::TextBox Text9{&Picture1,
+                    "Text9",
+                    Varden::tr("Силы - 1 клик. Напряжённость - 2 клика"),
+                    {2040, 4410, 3735, 195}};
   // Lies over the lower part of the picture, so it is made after it.
   ui::TextBox Text5{this, "Text5", "", {2880, 6480, 1695, 300}};
 

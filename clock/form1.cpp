@@ -14,7 +14,7 @@ namespace {
 
 watch::WatchDesign clockDesign() {
   watch::WatchDesign d;
-  d.caption = QStringLiteral("Часы");
+  d.caption = Form1::tr("Часы");
   d.clientWidth = 8085;
   d.clientHeight = 7185;
   d.picture = {0, 0, 8055, 7215};

@@ -3,6 +3,8 @@
 // colour or mosaic; a beep every second, and a click on the dial redraws it without the hand.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "commondialog.h"
 #include "ui/controls.h"
 #include "watchform.h"
@@ -10,13 +12,15 @@
 namespace wallclock {
 
 class Form1 : public watch::WatchForm {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
-  ui::Menu шрифт1{this, "шрифт1", "Шрифт"};
-  ui::Menu шрифт2{&шрифт1, "шрифт2", "шрифт"};
-  ui::Menu цвет3{&шрифт1, "цвет3", "цвет"};
-  ui::Menu фон{this, "фон", "Цвет фона"};
+  ui::Menu шрифт1{this, "шрифт1", Form1::tr("Шрифт")};
+  ui::Menu шрифт2{&шрифт1, "шрифт2", Form1::tr("шрифт")};
+  ui::Menu цвет3{&шрифт1, "цвет3", Form1::tr("цвет")};
+  ui::Menu фон{this, "фон", Form1::tr("Цвет фона")};
   watch::CommonDialog Dlg1;
   watch::CommonDialog Dlg2;
 

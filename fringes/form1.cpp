@@ -46,15 +46,15 @@ Form1::Form1() : WaveForm(QStringLiteral("Form1"), kDesignWidth, kDesignHeight, 
   for (ui::CheckBox* c : {&Check1, &Check2})
     c->setBackColor(kWindowColor);
 
-  HScroll1.setAccessibleName(QStringLiteral("Индуктивность L"));
-  HScroll2.setAccessibleName(QStringLiteral("Ёмкость C"));
-  HScroll3.setAccessibleName(QStringLiteral("Длина волны"));
-  VScroll1.setAccessibleName(QStringLiteral("Шаг времени"));
+  HScroll1.setAccessibleName(tr("Индуктивность L"));
+  HScroll2.setAccessibleName(tr("Ёмкость C"));
+  HScroll3.setAccessibleName(tr("Длина волны"));
+  VScroll1.setAccessibleName(tr("Шаг времени"));
 
   Picture1.setBackColor(kGrey);
   Picture1.setFont(sansSerif(12, false));
   Picture2.setBackColor(kWindowColor);
-  Picture2.setAccessibleName(QStringLiteral("Полоса спектра"));
+  Picture2.setAccessibleName(tr("Полоса спектра"));
   showSpectrum();
 
   for (ui::Label* l : {&Label1, &Label3, &Label4, &Label6, &Label7, &Label8, &Label9, &Label11,
@@ -155,13 +155,13 @@ void Form1::startWaves(qint16 showI, qint16 showU, qint16 showSum, const QString
 }
 
 void Form1::Command2_Click() {
-  startWaves(-1, 0, 0, QStringLiteral("Волна 1 "));
+  startWaves(-1, 0, 0, tr("Волна 1 "));
 }
 void Form1::Command3_Click() {
-  startWaves(0, -1, 0, QStringLiteral("Волна 2 "));
+  startWaves(0, -1, 0, tr("Волна 2 "));
 }
 void Form1::Command4_Click() {
-  startWaves(-1, -1, -1, QStringLiteral("WaveSum, стоячая волна"));
+  startWaves(-1, -1, -1, tr("WaveSum, стоячая волна"));
 }
 void Form1::Command5_Click() {
   stopOrResume();

@@ -4,6 +4,8 @@
 // a grey one.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "waveform.h"
 
 namespace fringes {
@@ -12,6 +14,8 @@ namespace fringes {
 constexpr ui::Color kGrey = ui::RGB(128, 128, 128);
 
 class Form1 : public wave::WaveForm {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -23,17 +27,20 @@ class Form1 : public wave::WaveForm {
   ui::Color WaveColour = 0;  // the colour of the chosen wavelength
   float ArcStep = 0;         // radius step of the interference wavefronts, picture units
 
-  ui::CommandButton Command1{this, "Command1", "Очистка рисунка", {9120, 6840, 1815, 615}};
-  ui::CommandButton Command2{this, "Command2", "Волна1", {9120, 5880, 1815, 615}};
-  ui::CommandButton Command3{this, "Command3", "Волна2", {9120, 5040, 1815, 615}};
-  ui::CommandButton Command4{this, "Command4", "Обе", {9120, 4440, 1815, 495}};
-  ui::CommandButton Command5{this, "Command5", "Стоп", {6000, 6960, 975, 495}};
-  ui::CommandButton Command6{this, "Command6", "Очистка параметров", {7080, 6840, 1815, 615}};
-  ui::CommandButton Command7{this, "Command7", "Дифракция", {8880, 2400, 1695, 375}};
-  ui::CommandButton Command8{this, "Command8", "Интерференция", {8880, 1800, 1815, 375}};
-  ui::CommandButton Command9{this, "Command9", "Измерение длины волны", {9000, 3720, 2055, 495}};
-  ui::CheckBox Check1{this, "Check1", "Спектр", {9000, 2880, 1575, 375}};
-  ui::CheckBox Check2{this, "Check2", "Пучности", {9000, 3240, 1575, 495}};
+  ui::CommandButton Command1{
+      this, "Command1", Form1::tr("Очистка рисунка"), {9120, 6840, 1815, 615}};
+  ui::CommandButton Command2{this, "Command2", Form1::tr("Волна1"), {9120, 5880, 1815, 615}};
+  ui::CommandButton Command3{this, "Command3", Form1::tr("Волна2"), {9120, 5040, 1815, 615}};
+  ui::CommandButton Command4{this, "Command4", Form1::tr("Обе"), {9120, 4440, 1815, 495}};
+  ui::CommandButton Command5{this, "Command5", Form1::tr("Стоп"), {6000, 6960, 975, 495}};
+  ui::CommandButton Command6{
+      this, "Command6", Form1::tr("Очистка параметров"), {7080, 6840, 1815, 615}};
+  ui::CommandButton Command7{this, "Command7", Form1::tr("Дифракция"), {8880, 2400, 1695, 375}};
+  ui::CommandButton Command8{this, "Command8", Form1::tr("Интерференция"), {8880, 1800, 1815, 375}};
+  ui::CommandButton Command9{
+      this, "Command9", Form1::tr("Измерение длины волны"), {9000, 3720, 2055, 495}};
+  ui::CheckBox Check1{this, "Check1", Form1::tr("Спектр"), {9000, 2880, 1575, 375}};
+  ui::CheckBox Check2{this, "Check2", Form1::tr("Пучности"), {9000, 3240, 1575, 495}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, 1,
                          10,   5,          {9000, 480, 1815, 375}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, 1,

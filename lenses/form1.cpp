@@ -41,11 +41,11 @@ void Form1::SetUpLook() {
     number->setFont(bigBold);
   Label9.setFont(sansSerif(13.5, false));
 
-  Picture1.setAccessibleName(QStringLiteral("Линза, предмет и изображение"));
-  HScroll1.setAccessibleName(QStringLiteral("Расстояние до предмета d"));
-  HScroll2.setAccessibleName(QStringLiteral("Высота предмета h"));
-  HScroll3.setAccessibleName(QStringLiteral("Третья полоса прокрутки"));
-  Text1.setAccessibleName(QStringLiteral("Характеристика изображения"));
+  Picture1.setAccessibleName(tr("Линза, предмет и изображение"));
+  HScroll1.setAccessibleName(tr("Расстояние до предмета d"));
+  HScroll2.setAccessibleName(tr("Высота предмета h"));
+  HScroll3.setAccessibleName(tr("Третья полоса прокрутки"));
+  Text1.setAccessibleName(tr("Характеристика изображения"));
 }
 
 void Form1::BindHandlers() {

@@ -4,6 +4,8 @@
 // after frame, on the optical axis with its scale and focal marks.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -18,6 +20,8 @@ constexpr ui::Color kYellow = ui::RGB(255, 255, 0);
 constexpr ui::Color kLightBlue = ui::RGB(0, 255, 255);
 
 class Form1 : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -62,21 +66,23 @@ class Form1 : public ui::Form {
   void ComputeImage();
 
   // Labels come first: created first, they lie beneath the controls they overlap.
-  ui::Label Label1{this, "Label1", "Расстояние до предмета d", {120, 6600, 1575, 735}};
+  ui::Label Label1{this, "Label1", Form1::tr("Расстояние до предмета d"), {120, 6600, 1575, 735}};
   ui::Label Label2{this, "Label2", "Label2", {1680, 6600, 1095, 495}};
-  ui::Label Label3{this, "Label3", "Высота предмета", {5880, 6600, 1335, 495}};
+  ui::Label Label3{this, "Label3", Form1::tr("Высота предмета"), {5880, 6600, 1335, 495}};
   ui::Label Label4{this, "Label4", "Label4", {7560, 6600, 975, 495}};
   ui::Label Label5{this, "Label5", "Label5", {1680, 7440, 1215, 495}};
-  ui::Label Label6{this, "Label6", "Расстояние до изображения f", {120, 7440, 1575, 615}};
-  ui::Label Label7{this, "Label7", "Высота изображения", {5880, 7200, 1575, 615}};
+  ui::Label Label6{
+      this, "Label6", Form1::tr("Расстояние до изображения f"), {120, 7440, 1575, 615}};
+  ui::Label Label7{this, "Label7", Form1::tr("Высота изображения"), {5880, 7200, 1575, 615}};
   ui::Label Label8{this, "Label8", "Label8", {7560, 7200, 1095, 495}};
-  ui::Label Label9{this, "Label9", "Характеристика изображения", {120, 5640, 2295, 735}};
+  ui::Label Label9{this, "Label9", Form1::tr("Характеристика изображения"), {120, 5640, 2295, 735}};
   ui::PictureBox Picture1{this, "Picture1", {120, 120, 14775, 5415}};
-  ui::CommandButton Command1{this, "Command1", "Очистка", {13560, 7560, 1575, 495}};
-  ui::CommandButton Command2{this, "Command2", "Справка", {13560, 6480, 1575, 495}};
-  ui::CommandButton Command3{this, "Command3", "Линзы", {11280, 7560, 1575, 495}};
-  ui::OptionButton Option1{this, "Option1", "Собирающая линза", {2880, 7320, 1815, 255}};
-  ui::OptionButton Option2{this, "Option2", "Рассеивающая линза", {2880, 7920, 2175, 255}};
+  ui::CommandButton Command1{this, "Command1", Form1::tr("Очистка"), {13560, 7560, 1575, 495}};
+  ui::CommandButton Command2{this, "Command2", Form1::tr("Справка"), {13560, 6480, 1575, 495}};
+  ui::CommandButton Command3{this, "Command3", Form1::tr("Линзы"), {11280, 7560, 1575, 495}};
+  ui::OptionButton Option1{this, "Option1", Form1::tr("Собирающая линза"), {2880, 7320, 1815, 255}};
+  ui::OptionButton Option2{
+      this, "Option2", Form1::tr("Рассеивающая линза"), {2880, 7920, 2175, 255}};
   // d: the left end is 800, the right end 10.
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, 800,
                          10,   800,        {2760, 6600, 2295, 495}};

@@ -3,9 +3,13 @@
 // colours mean.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/controls.h"
 
 class Form2 : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Form2)
+
  public:
   Form2();
 

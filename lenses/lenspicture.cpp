@@ -139,14 +139,14 @@ void Form1::LensLoop() {
 
 void Form1::ShowImageKind() {
   const double x = LensSign * ShownDist;
-  const auto show = [this](Color color, const char* text) {
+  const auto show = [this](Color color, const QString& text) {
     Text1.setForeColor(color);
-    Text1.setText(QString::fromUtf8(text));
+    Text1.setText(text);
   };
   if (Option1.value() && x > 200 && x < 400)
-    show(ImageColor, "действительное, перевёрнутое, уменьшенное");
-  if (Option1.value() && x == 400) show(kBlue, "действительное, перевёрнутое, равное предмету");
-  if (Option1.value() && x > 400) show(ImageColor, "действительное, перевёрнутое, увеличенное");
-  if (Option1.value() && x < 0) show(ImageColor, "мнимое, прямое, увеличенное");
-  if (Option2.value()) show(ImageColor, "мнимое, прямое, уменьшенное");
+    show(ImageColor, tr("действительное, перевёрнутое, уменьшенное"));
+  if (Option1.value() && x == 400) show(kBlue, tr("действительное, перевёрнутое, равное предмету"));
+  if (Option1.value() && x > 400) show(ImageColor, tr("действительное, перевёрнутое, увеличенное"));
+  if (Option1.value() && x < 0) show(ImageColor, tr("мнимое, прямое, увеличенное"));
+  if (Option2.value()) show(ImageColor, tr("мнимое, прямое, уменьшенное"));
 }

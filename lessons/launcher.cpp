@@ -13,6 +13,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "ui/app.h"
+
 namespace {
 
 constexpr int kIconSize = 48;  // px
@@ -52,7 +54,7 @@ class EntryDelegate : public QStyledItemDelegate {
 };
 
 QString quoted(const QString& name) {
-  return QStringLiteral("«%1»").arg(name);
+  return QCoreApplication::translate("Launcher", "«%1»").arg(name);
 }
 
 }  // namespace
@@ -62,26 +64,29 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
       searchDirs_(std::move(searchDirs)),
       starter_(std::move(starter)),
       list_(new QListWidget(this)),
-      startButton_(new QPushButton(QStringLiteral("&Запустить"), this)),
+      startButton_(new QPushButton(tr("&Запустить"), this)),
       message_(new QLabel(this)) {
   Q_INIT_RESOURCE(icons);
-  setWindowTitle(QStringLiteral("Уроки физики и математики"));
+  setWindowTitle(tr("Уроки физики и математики"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lessons.svg")));
 
   auto* hint = new QLabel(
-      QStringLiteral("Выберите программу и нажмите «Запустить», Enter или дважды щёлкните по ней."),
-      this);
+      tr("Выберите программу и нажмите «Запустить», Enter или дважды щёлкните по ней."), this);
   hint->setWordWrap(true);
   hint->setBuddy(list_);
 
   list_->setIconSize(QSize(kIconSize, kIconSize));
   list_->setSpacing(2);
   list_->setItemDelegate(new EntryDelegate(list_));
-  list_->setAccessibleName(QStringLiteral("Программы"));
+  list_->setAccessibleName(tr("Программы"));
   for (const Program& p : programs_) {
-    auto* item = new QListWidgetItem(QIcon(p.icon), p.name + QLatin1Char('\n') + p.description);
-    item->setData(Qt::AccessibleTextRole, p.name + QStringLiteral(": ") + p.description);
-    item->setToolTip(p.description);
+    const QString name = tr(p.name.toUtf8().constData());
+    const QString description = ui::lessonLanguage() == QLatin1String("en") && !p.english.isEmpty()
+                                    ? p.english
+                                    : p.description;
+    auto* item = new QListWidgetItem(QIcon(p.icon), name + QLatin1Char('\n') + description);
+    item->setData(Qt::AccessibleTextRole, name + QStringLiteral(": ") + description);
+    item->setToolTip(description);
     list_->addItem(item);
   }
   list_->setCurrentRow(0);
@@ -92,7 +97,7 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
                           2 * list_->frameWidth());
 
   startButton_->setDefault(true);
-  startButton_->setAccessibleDescription(QStringLiteral("Запускает выбранную программу"));
+  startButton_->setAccessibleDescription(tr("Запускает выбранную программу"));
 
   message_->setWordWrap(true);
   message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -150,23 +155,24 @@ int Launcher::chosenRow() const {
 void Launcher::start(int row) {
   if (row < 0 || row >= int(programs_.size())) return;
   const Program& p = programs_[size_t(row)];
+  const QString name = tr(p.name.toUtf8().constData());
   QElapsedTimer& last = lastStart_[row];
   if (last.isValid() && last.elapsed() < kRepeatGuardMs) return;
 
   const QString path = findExecutable(p.executable);
   if (path.isEmpty()) {
-    say(QStringLiteral("Программа %1 не найдена: среди файлов уроков нет файла %2. "
-                       "Попросите учителя переустановить уроки.")
-            .arg(quoted(p.name), quoted(p.executable)),
+    say(tr("Программа %1 не найдена: среди файлов уроков нет файла %2. "
+           "Попросите учителя переустановить уроки.")
+            .arg(quoted(name), quoted(p.executable)),
         true);
     return;
   }
   last.start();
   if (starter_(path))
-    say(QStringLiteral("Программа %1 запускается в своём окне.").arg(quoted(p.name)), false);
+    say(tr("Программа %1 запускается в своём окне.").arg(quoted(name)), false);
   else
-    say(QStringLiteral("Программу %1 не удалось запустить: система не смогла открыть файл %2.")
-            .arg(quoted(p.name), quoted(path)),
+    say(tr("Программу %1 не удалось запустить: система не смогла открыть файл %2.")
+            .arg(quoted(name), quoted(path)),
         true);
 }
 

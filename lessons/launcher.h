@@ -3,6 +3,7 @@
 // what it shows; each starts as a process of its own.
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
@@ -17,6 +18,8 @@ class QListWidget;
 class QPushButton;
 
 class Launcher : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(Launcher)
+
  public:
   // Starts the executable at `path` as a separate process; false when it could not.
   using Starter = std::function<bool(const QString& path)>;

@@ -6,10 +6,11 @@
 #include <vector>
 
 struct Program {
-  QString executable;   // also the program's folder
-  QString name;         // the name the suite calls it by
-  QString description;  // what it shows, one Russian line
-  QString icon;         // resource path of its icon
+  QString executable;    // also the program's folder
+  QString name;          // the name the suite calls it by, in Russian
+  QString description;   // what it shows, one Russian line
+  QString icon;          // resource path of its icon
+  QString english = {};  // what it shows, in English; empty: the Russian line serves
 };
 
 // The programs built together with the launcher, in the suite's order.

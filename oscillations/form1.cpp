@@ -47,11 +47,11 @@ void Form1::SetUpLook() {
 
   Picture1.setBackColor(kWhite);
 
-  HScroll1.setAccessibleName(QStringLiteral("Индуктивность L"));
-  HScroll2.setAccessibleName(QStringLiteral("Ёмкость C"));
-  HScroll3.setAccessibleName(QStringLiteral("Число точек"));
-  HScroll4.setAccessibleName(QStringLiteral("Сопротивление R"));
-  VScroll1.setAccessibleName(QStringLiteral("Затухание"));
+  HScroll1.setAccessibleName(tr("Индуктивность L"));
+  HScroll2.setAccessibleName(tr("Ёмкость C"));
+  HScroll3.setAccessibleName(tr("Число точек"));
+  HScroll4.setAccessibleName(tr("Сопротивление R"));
+  VScroll1.setAccessibleName(tr("Затухание"));
 }
 
 void Form1::BindHandlers() {

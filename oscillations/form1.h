@@ -3,6 +3,8 @@
 // drawn point by point, and the resonance curve of a series circuit with resistance R.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include "form2.h"
@@ -10,6 +12,8 @@
 #include "ui/controls.h"
 
 class Form1 : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -64,14 +68,17 @@ class Form1 : public ui::Form {
   void Option1_Click();
   void Option2_Click();
 
-  ui::CommandButton Command1{this, "Command1", "Очистка рисунка", {9120, 6720, 1815, 735}};
-  ui::CommandButton Command2{this, "Command2", "График i", {9120, 5880, 1815, 615}};
-  ui::CommandButton Command3{this, "Command3", "График u", {9120, 5040, 1815, 615}};
-  ui::CommandButton Command4{this, "Command4", "Оба", {9120, 4440, 1815, 495}};
-  ui::CommandButton Command5{this, "Command5", "Стоп", {5640, 6960, 1215, 495}};
-  ui::CommandButton Command6{this, "Command6", "Очистка параметров", {7080, 6720, 1815, 735}};
-  ui::CommandButton Command7{this, "Command7", "Резонанс", {840, 240, 1575, 375}};
-  ui::CommandButton Command8{this, "Command8", "Исследовать  колебания", {6240, 240, 2295, 375}};
+  ui::CommandButton Command1{
+      this, "Command1", Form1::tr("Очистка рисунка"), {9120, 6720, 1815, 735}};
+  ui::CommandButton Command2{this, "Command2", Form1::tr("График i"), {9120, 5880, 1815, 615}};
+  ui::CommandButton Command3{this, "Command3", Form1::tr("График u"), {9120, 5040, 1815, 615}};
+  ui::CommandButton Command4{this, "Command4", Form1::tr("Оба"), {9120, 4440, 1815, 495}};
+  ui::CommandButton Command5{this, "Command5", Form1::tr("Стоп"), {5640, 6960, 1215, 495}};
+  ui::CommandButton Command6{
+      this, "Command6", Form1::tr("Очистка параметров"), {7080, 6720, 1815, 735}};
+  ui::CommandButton Command7{this, "Command7", Form1::tr("Резонанс"), {840, 240, 1575, 375}};
+  ui::CommandButton Command8{
+      this, "Command8", Form1::tr("Исследовать  колебания"), {6240, 240, 2295, 375}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, 1,
                          10,   5,          {9000, 840, 1815, 375}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, 1,
@@ -94,10 +101,10 @@ class Form1 : public ui::Form {
   ui::Label Label7{this, "Label7", "", {120, 6120, 5535, 735}};
   ui::Label Label8{this, "Label8", "L=", {9000, 360, 495, 495}};
   ui::Label Label9{this, "Label9", "C=", {9000, 1440, 495, 375}};
-  ui::Label Label10{this, "Label10", "Затухание", {9000, 2520, 1335, 375}};
+  ui::Label Label10{this, "Label10", Form1::tr("Затухание"), {9000, 2520, 1335, 375}};
   ui::Label Label11{this, "Label11", "", {9600, 360, 975, 495}};
   ui::Label Label12{this, "Label12", "", {9600, 1440, 975, 495}};
-  ui::Label Label13{this, "Label13", " Число точек", {5880, 6240, 1335, 615}};
+  ui::Label Label13{this, "Label13", Form1::tr(" Число точек"), {5880, 6240, 1335, 615}};
   ui::Label Label14{this, "Label14", "R=", {2640, 240, 495, 375}};
 
  private:

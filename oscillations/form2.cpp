@@ -5,16 +5,10 @@
 
 using namespace ui;
 
-namespace {
-
-const QString kChooseFirst = QStringLiteral("Выберите вопрос и ответ ");
-
-}  // namespace
-
 Form2::Form2(const QuizDesign& design)
     : Form(QStringLiteral("Form2"), design.clientWidth, design.clientHeight), design_(design) {
   if (design_.font) setFont(*design_.font);
-  Text1.setAccessibleName(QStringLiteral("Вопрос и ответ"));
+  Text1.setAccessibleName(tr("Вопрос и ответ"));
 
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
@@ -84,16 +78,19 @@ void Form2::Option_Click(int number) {
     WrongAnswers += 1;
 }
 
+QString Form2::chooseFirst() {
+  return tr("Выберите вопрос и ответ ");
+}
+
 // Checks every question whose options are enabled; the last one checked decides the verdict.
 void Form2::Command3_Click() {
   Text1.setForeColor(kRed);
   QString verdict = Text1.text();
   for (int q = 1; q <= 4; ++q) {
     if (!QuestionOption(q, 0).enabled() || !QuestionOption(q, 1).enabled()) continue;
-    verdict = OptionNumber(design_.correctOptions[q - 1]).value() ? QStringLiteral("Верно")
-                                                                  : QStringLiteral("Ошибка");
+    verdict = OptionNumber(design_.correctOptions[q - 1]).value() ? tr("Верно") : tr("Ошибка");
   }
-  if (WrongAnswers == 0 && RightAnswers == 0) verdict = kChooseFirst;
+  if (WrongAnswers == 0 && RightAnswers == 0) verdict = chooseFirst();
   Text1.setText(verdict);
 }
 
@@ -113,10 +110,11 @@ void Form2::Command6_Click() {
 
   QString text;
   if (WrongAnswers == 0 && RightAnswers == 0)
-    text = kChooseFirst;
+    text = chooseFirst();
   else if (grade > 0)
-    text = QStringLiteral("Оценка %1, правильных ответов ").arg(grade) + Str(RightAnswers) +
-           QStringLiteral(" ошибок ") + Str(WrongAnswers);
+    text = tr("Оценка %1, правильных ответов %2 ошибок %3")
+               .arg(grade)
+               .arg(Str(RightAnswers), Str(WrongAnswers));
   else
     return;
   Text1.setForeColor(kRed);

@@ -1,24 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "oscillationsquiz.h"
 
-const QuizDesign& oscillationsQuiz() {
-  static const QuizDesign design{
-      {QStringLiteral("Исследуйте и выберите ответ: 1 - Как зависит период электромагнитных "
-                      "колебаний в контуре от индуктивности катушки?"),
-       QStringLiteral("Исследуйте и выберите ответ: 2 - Как зависит период электромагнитных "
-                      "колебаний в контуре от ёмкости конденсатора?"),
-       QStringLiteral("Исследуйте и выберите ответ: 3 - Как зависит частота электромагнитных "
-                      "колебаний в контуре от индуктивности катушки?"),
-       QStringLiteral("Исследуйте и выберите ответ: 4 - Как зависит частота электромагнитных "
-                      "колебаний в контуре от ёмкости конденсатора?")},
-      {QStringLiteral("1 Прямопропорционально корню из L"),
-       QStringLiteral("2 Обратнопропорционально корню из L"),
-       QStringLiteral("3 Прямопропорционально корню из C"),
-       QStringLiteral("4 Обратнопропорционально корню из C"),
-       QStringLiteral("5 Прямопропорционально корню из L"),
-       QStringLiteral("6  Обратнопропорционально корню из L"),
-       QStringLiteral("7 Прямопропорционально корню из C"),
-       QStringLiteral("8 Обратнопропорционально корню из C")},
+#include <QCoreApplication>
+
+QuizDesign oscillationsQuiz() {
+  return {
+      {QCoreApplication::translate(
+           "OscillationsQuiz",
+           "Исследуйте и выберите ответ: 1 - Как зависит период электромагнитных "
+           "колебаний в контуре от индуктивности катушки?"),
+       QCoreApplication::translate(
+           "OscillationsQuiz",
+           "Исследуйте и выберите ответ: 2 - Как зависит период электромагнитных "
+           "колебаний в контуре от ёмкости конденсатора?"),
+       QCoreApplication::translate(
+           "OscillationsQuiz",
+           "Исследуйте и выберите ответ: 3 - Как зависит частота электромагнитных "
+           "колебаний в контуре от индуктивности катушки?"),
+       QCoreApplication::translate(
+           "OscillationsQuiz",
+           "Исследуйте и выберите ответ: 4 - Как зависит частота электромагнитных "
+           "колебаний в контуре от ёмкости конденсатора?")},
+      {QCoreApplication::translate("OscillationsQuiz", "1 Прямопропорционально корню из L"),
+       QCoreApplication::translate("OscillationsQuiz", "2 Обратнопропорционально корню из L"),
+       QCoreApplication::translate("OscillationsQuiz", "3 Прямопропорционально корню из C"),
+       QCoreApplication::translate("OscillationsQuiz", "4 Обратнопропорционально корню из C"),
+       QCoreApplication::translate("OscillationsQuiz", "5 Прямопропорционально корню из L"),
+       QCoreApplication::translate("OscillationsQuiz", "6  Обратнопропорционально корню из L"),
+       QCoreApplication::translate("OscillationsQuiz", "7 Прямопропорционально корню из C"),
+       QCoreApplication::translate("OscillationsQuiz", "8 Обратнопропорционально корню из C")},
       // T = 2π·√(LC) grows with √L and √C; the frequency falls with both.
       {1, 3, 6, 8},
       6825,
@@ -45,5 +55,4 @@ const QuizDesign& oscillationsQuiz() {
         {1800, 6840, 1335, 495},
         {0, 7440, 1455, 495}}},
   };
-  return design;
 }

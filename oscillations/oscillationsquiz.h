@@ -4,4 +4,4 @@
 
 #include "quizdesign.h"
 
-const QuizDesign& oscillationsQuiz();
+QuizDesign oscillationsQuiz();

@@ -12,7 +12,7 @@ Form1::Form1() : CircleForm(QStringLiteral("Form1"), 10620, 7725) {
   setFont(FontSpec{QStringLiteral("MS Sans Serif"), 13.5});
   setResizable(false);
   Picture1.setBackColor(kWhite);
-  Picture1.setAccessibleName(QStringLiteral("Рисунок"));
+  Picture1.setAccessibleName(tr("Рисунок"));
 
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };

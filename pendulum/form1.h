@@ -3,10 +3,14 @@
 // red trail that it wipes on the way back, beside the circular motion with its projections.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "circlemotion.h"
 
 // The pendulum's window keeps its layout: it cannot be resized.
 class Form1 : public springbob::CircleForm {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -33,13 +37,13 @@ class Form1 : public springbob::CircleForm {
   ui::Label Label5{this, "Label5", "Label5", {6840, 3720, 3615, 735}};
   ui::Label Label6{this, "Label6", "Label6", {6840, 4560, 3615, 615}};
   ui::PictureBox Picture1{this, "Picture1", {120, 120, 6615, 6615}};
-  ui::CommandButton Command1{this, "Command1", "Пуск1", {8880, 5880, 1575, 615}};
-  ui::CommandButton Command2{this, "Command2", "Стоп1", {8880, 6840, 1575, 615}};
-  ui::CommandButton Command3{this, "Command3", "Ускорение", {1800, 6960, 2055, 495}};
-  ui::CommandButton Command4{this, "Command4", "Замедление", {4320, 6960, 2055, 495}};
-  ui::CommandButton Command5{this, "Command5", "Пуск2", {6960, 5880, 1695, 615}};
-  ui::CommandButton Command6{this, "Command6", "Стоп2", {6960, 6840, 1695, 615}};
-  ui::CommandButton Command7{this, "Command7", "Очистка", {120, 6960, 1455, 495}};
+  ui::CommandButton Command1{this, "Command1", Form1::tr("Пуск1"), {8880, 5880, 1575, 615}};
+  ui::CommandButton Command2{this, "Command2", Form1::tr("Стоп1"), {8880, 6840, 1575, 615}};
+  ui::CommandButton Command3{this, "Command3", Form1::tr("Ускорение"), {1800, 6960, 2055, 495}};
+  ui::CommandButton Command4{this, "Command4", Form1::tr("Замедление"), {4320, 6960, 2055, 495}};
+  ui::CommandButton Command5{this, "Command5", Form1::tr("Пуск2"), {6960, 5880, 1695, 615}};
+  ui::CommandButton Command6{this, "Command6", Form1::tr("Стоп2"), {6960, 6840, 1695, 615}};
+  ui::CommandButton Command7{this, "Command7", Form1::tr("Очистка"), {120, 6960, 1455, 495}};
 
  private:
   // The floor line, R2 below the pivot, and the vertical axis.

@@ -22,7 +22,7 @@ Form1::Form1() : Form(QStringLiteral("Form1"), kDesignWidth, kDesignHeight) {
 void Form1::setUpLook() {
   setBackColor(kWindowColor);
   Picture1.setBackColor(ui::kWhite);
-  Picture1.setAccessibleName(QStringLiteral("График"));
+  Picture1.setAccessibleName(tr("График"));
   for (ui::Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7})
     l->setFontSize(13.5);
   Label7.setBackColor(kWindowColor);
@@ -34,10 +34,10 @@ void Form1::setUpLook() {
   Command16.setBackColor(ui::RGB(255, 128, 128));
   Command20.setBackColor(ui::RGB(128, 128, 255));
 
-  HScroll1.setAccessibleName(QStringLiteral("Параметр a"));
-  HScroll2.setAccessibleName(QStringLiteral("Параметр b"));
-  HScroll3.setAccessibleName(QStringLiteral("Параметр c"));
-  VScroll1.setAccessibleName(QStringLiteral("Масштаб по вертикали"));
+  HScroll1.setAccessibleName(tr("Параметр a"));
+  HScroll2.setAccessibleName(tr("Параметр b"));
+  HScroll3.setAccessibleName(tr("Параметр c"));
+  VScroll1.setAccessibleName(tr("Масштаб по вертикали"));
 }
 
 void Form1::bindHandlers() {

@@ -4,6 +4,8 @@
 // electromagnetic wave, two radar screens).
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -14,6 +16,8 @@
 namespace plotter {
 
 class Form1 : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -53,24 +57,26 @@ class Form1 : public ui::Form {
   ui::Label Label2{this, "Label2", "Label2", {2760, 4920, 1815, 495}};
   ui::Label Label3{this, "Label3", "Label3", {5160, 4920, 2775, 495}};
   ui::PictureBox Picture1{this, "Picture1", {120, 120, 9375, 3615}};
-  ui::CommandButton Command1{this, "Command1", "РЛС", {11040, 4560, 1215, 495}};
+  ui::CommandButton Command1{this, "Command1", Form1::tr("РЛС"), {11040, 4560, 1215, 495}};
   ui::CommandButton Command2{this, "Command2", "SIN(x)", {9720, 4560, 1215, 495}};
-  ui::CommandButton Command3{this, "Command3", "Модуляция амплитудная", {9720, 3840, 1215, 495}};
+  ui::CommandButton Command3{
+      this, "Command3", Form1::tr("Модуляция амплитудная"), {9720, 3840, 1215, 495}};
   ui::CommandButton Command4{this, "Command4", "Command4", {11040, 3840, 1215, 495}};
-  ui::CommandButton Command5{this, "Command5", "Детектор", {9720, 3240, 1215, 495}};
-  ui::CommandButton Command7{this, "Command7", "НЧ сигнал", {9720, 2640, 1215, 495}};
-  ui::CommandButton Command8{this, "Command8", "Очистка", {11040, 5280, 1215, 495}};
-  ui::CommandButton Command10{this, "Command10", "Модуляция частотная", {9720, 2040, 1215, 495}};
+  ui::CommandButton Command5{this, "Command5", Form1::tr("Детектор"), {9720, 3240, 1215, 495}};
+  ui::CommandButton Command7{this, "Command7", Form1::tr("НЧ сигнал"), {9720, 2640, 1215, 495}};
+  ui::CommandButton Command8{this, "Command8", Form1::tr("Очистка"), {11040, 5280, 1215, 495}};
+  ui::CommandButton Command10{
+      this, "Command10", Form1::tr("Модуляция частотная"), {9720, 2040, 1215, 495}};
   ui::CommandButton Command11{this, "Command11", "Command11", {11040, 2040, 1215, 495}};
   ui::CommandButton Command12{this, "Command12", "Command12", {9720, 1440, 1215, 495}};
   ui::CommandButton Command13{this, "Command13", "Command13", {11040, 1440, 1215, 495}};
   ui::CommandButton Command14{this, "Command14", "Command14", {9720, 840, 1215, 495}};
   ui::CommandButton Command15{this, "Command15", "Command15", {11040, 840, 1215, 495}};
-  ui::CommandButton Command16{this, "Command16", "Е-эл", {9720, 240, 495, 495}};
+  ui::CommandButton Command16{this, "Command16", Form1::tr("Е-эл"), {9720, 240, 495, 495}};
   ui::CommandButton Command17{this, "Command17", "Command17", {9720, 5280, 1215, 495}};
-  ui::CommandButton Command18{this, "Command18", "ЭЛМ волна", {11040, 240, 1215, 495}};
+  ui::CommandButton Command18{this, "Command18", Form1::tr("ЭЛМ волна"), {11040, 240, 1215, 495}};
   ui::CommandButton Command19{this, "Command19", "Command19", {8280, 5280, 1335, 495}};
-  ui::CommandButton Command20{this, "Command20", "В-маг", {10320, 240, 615, 495}};
+  ui::CommandButton Command20{this, "Command20", Form1::tr("В-маг"), {10320, 240, 615, 495}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, 1,
                          6,    5,          {1200, 5760, 1575, 255}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, 1,
@@ -79,8 +85,8 @@ class Form1 : public ui::Form {
                          180,  120,        {5760, 5760, 1215, 255}};
   ui::ScrollBar VScroll1{this, "VScroll1", ui::ScrollBar::Vertical, 2,
                          8,    3,          {7440, 5160, 375, 855}};
-  ui::OptionButton Option1{this, "Option1", "Вкл. метки", {6840, 3840, 1215, 375}};
-  ui::OptionButton Option2{this, "Option2", "Выкл. метки", {8160, 3840, 1335, 375}};
+  ui::OptionButton Option1{this, "Option1", Form1::tr("Вкл. метки"), {6840, 3840, 1215, 375}};
+  ui::OptionButton Option2{this, "Option2", Form1::tr("Выкл. метки"), {8160, 3840, 1335, 375}};
 
   void Form_Load() override;
   void Form_Resize() override;

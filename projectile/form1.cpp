@@ -15,17 +15,14 @@ constexpr double kBallRadius = 0.2;  // m
 constexpr double kStep = 0.01;       // s of model time per frame
 constexpr double kReplayAfter = 10;  // s of model time
 
-const QString kNoHeight = QStringLiteral("высоты нет");
-const QString kIncomputable = QStringLiteral("расчёт невозможен");
-
 QString verdictText(projectile::Verdict v) {
   switch (v) {
     case projectile::Verdict::Short:
-      return QStringLiteral("недолёт");
+      return Form1::tr("недолёт");
     case projectile::Verdict::Over:
-      return QStringLiteral("перелёт");
+      return Form1::tr("перелёт");
     case projectile::Verdict::Hit:
-      return QStringLiteral("попал");
+      return Form1::tr("попал");
   }
   return {};
 }
@@ -39,16 +36,16 @@ Form1::Form1() : Form(QStringLiteral("Form1"), 9510, 6690) {
   for (ui::TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text5})
     box->setFont({QStringLiteral("MS Sans Serif"), 12, true});
 
-  Text1.setAccessibleName(QStringLiteral("Начальная скорость V0"));
-  VScroll1.setAccessibleName(QStringLiteral("Изменить скорость V0"));
-  Text2.setAccessibleName(QStringLiteral("Угол A в градусах"));
-  VScroll2.setAccessibleName(QStringLiteral("Изменить угол A"));
-  Text3.setAccessibleName(QStringLiteral("Расстояние до мишени S"));
-  VScroll3.setAccessibleName(QStringLiteral("Изменить расстояние S"));
-  Text4.setAccessibleName(QStringLiteral("Высота мишени H"));
-  VScroll4.setAccessibleName(QStringLiteral("Изменить высоту H"));
-  Text5.setAccessibleName(QStringLiteral("Высота траектории у мишени"));
-  Text6.setAccessibleName(QStringLiteral("Результат"));
+  Text1.setAccessibleName(tr("Начальная скорость V0"));
+  VScroll1.setAccessibleName(tr("Изменить скорость V0"));
+  Text2.setAccessibleName(tr("Угол A в градусах"));
+  VScroll2.setAccessibleName(tr("Изменить угол A"));
+  Text3.setAccessibleName(tr("Расстояние до мишени S"));
+  VScroll3.setAccessibleName(tr("Изменить расстояние S"));
+  Text4.setAccessibleName(tr("Высота мишени H"));
+  VScroll4.setAccessibleName(tr("Изменить высоту H"));
+  Text5.setAccessibleName(tr("Высота траектории у мишени"));
+  Text6.setAccessibleName(tr("Результат"));
 
   Picture1.setBackColor(ui::kWhite);
   Picture1.setFillStyle(ui::kFillSolid);
@@ -92,7 +89,7 @@ void Form1::Command1_Click() {
   HitHeight = std::numeric_limits<double>::quiet_NaN();  // until a height is computed
   ShotComputable = shot().finite();
   if (ShotComputable && !shot().leavesGun()) {
-    Text5.setText(kNoHeight);
+    Text5.setText(tr("высоты нет"));
     Text6.setText(verdictText(projectile::Verdict::Short));
     return;
   }
@@ -101,7 +98,7 @@ void Form1::Command1_Click() {
   ShotComputable = std::isfinite(shown);
   if (!ShotComputable) {
     Text5.setText(QString());
-    Text6.setText(kIncomputable);
+    Text6.setText(tr("расчёт невозможен"));
     return;
   }
   Text5.setText(ui::CStr(shown));

@@ -4,12 +4,16 @@
 // which the ball flies at the target.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QtGlobal>
 
 #include "shot.h"
 #include "ui/controls.h"
 
 class Form1 : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -23,7 +27,7 @@ class Form1 : public ui::Form {
   void Command2_Click();
   void Command3_Click();
 
-  ui::Label Label7{this, "Label7", "Данные", {480, 0, 1695, 375}};
+  ui::Label Label7{this, "Label7", Form1::tr("Данные"), {480, 0, 1695, 375}};
   ui::Label Label1{this, "Label1", "V0", {120, 480, 735, 495}};
   ui::TextBox Text1{this, "Text1", "18", {960, 480, 1215, 495}};
   ui::ScrollBar VScroll1{this, "VScroll1", ui::ScrollBar::Vertical, 2,
@@ -42,11 +46,11 @@ class Form1 : public ui::Form {
                          4,    0,          {2400, 2280, 375, 375}};
   ui::Label Label5{this, "Label5", "X", {5040, 360, 495, 495}};
   ui::TextBox Text5{this, "Text5", "Text5", {5640, 360, 2655, 495}};
-  ui::Label Label6{this, "Label6", "Результат", {4080, 1560, 1455, 495}};
+  ui::Label Label6{this, "Label6", Form1::tr("Результат"), {4080, 1560, 1455, 495}};
   ui::TextBox Text6{this, "Text6", "Text6", {5640, 1440, 2655, 495}};
-  ui::CommandButton Command1{this, "Command1", "Вычислить", {3360, 2280, 1935, 495}};
-  ui::CommandButton Command2{this, "Command2", "Показать", {5760, 2280, 1575, 495}};
-  ui::CommandButton Command3{this, "Command3", "Стоп", {7560, 2280, 1455, 495}};
+  ui::CommandButton Command1{this, "Command1", Form1::tr("Вычислить"), {3360, 2280, 1935, 495}};
+  ui::CommandButton Command2{this, "Command2", Form1::tr("Показать"), {5760, 2280, 1575, 495}};
+  ui::CommandButton Command3{this, "Command3", Form1::tr("Стоп"), {7560, 2280, 1455, 495}};
   ui::PictureBox Picture1{this, "Picture1", {120, 3000, 9255, 3615}};
 
   // The shot as last computed; "Показать" flies it, the text boxes alone change nothing.

@@ -133,7 +133,7 @@ void CircleForm::Command2_Click() {
   WriteLabel(*c_.xText, QStringLiteral("X=R*COS(a)=  ") + ui::Str(ui::Int(px)));
   WriteLabel(*c_.yText, QStringLiteral("Y=R*SIN(a)=  ") + ui::Str(ui::Int(-py)));
   WriteLabel(*c_.radiusText, QStringLiteral("R=  ") + ui::Str(R2));
-  WriteLabel(*c_.angleText, QStringLiteral("угол a=  ") + ui::Str(ui::Int(AngleDeg[step])));
+  WriteLabel(*c_.angleText, tr("угол a=  ") + ui::Str(ui::Int(AngleDeg[step])));
 }
 
 }  // namespace springbob

@@ -4,6 +4,8 @@
 // pendulum and the simple pendulum lessons both stand on it and add their own animation.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <array>
 #include <vector>
@@ -30,6 +32,8 @@ using AngleTable = std::array<float, kAngleLast + 1>;
 using CoordinateTable = std::array<double, kTableLast + 1>;
 
 class CircleForm : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(CircleForm)
+
  public:
   // -1 while an animation loop may go on; one flag for every loop of the window.
   qint16 Running = 0;

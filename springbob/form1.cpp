@@ -53,9 +53,9 @@ void Form1::SetUpLook() {
     l->setBackColor(kWindowColor);
   Label5.setForeColor(kRed);
   Label6.setForeColor(kRed);
-  HScroll1.setAccessibleName(QStringLiteral("Масса m"));
-  HScroll2.setAccessibleName(QStringLiteral("Жёсткость k"));
-  Picture1.setAccessibleName(QStringLiteral("Рисунок"));
+  HScroll1.setAccessibleName(tr("Масса m"));
+  HScroll2.setAccessibleName(tr("Жёсткость k"));
+  Picture1.setAccessibleName(tr("Рисунок"));
 }
 
 void Form1::BindHandlers() {

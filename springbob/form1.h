@@ -4,11 +4,15 @@
 // the pace, and the quiz on how period and frequency depend on them.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "circlemotion.h"
 #include "form2.h"
 #include "springbobquiz.h"
 
 class Form1 : public springbob::CircleForm {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
@@ -54,14 +58,14 @@ class Form1 : public springbob::CircleForm {
   ui::Label Label6{this, "Label6", "Label6", {9240, 3240, 1335, 495}};
   ui::Label Label7{this, "Label7", "Label7", {6960, 240, 1215, 495}};
   ui::PictureBox Picture1{this, "Picture1", {120, 120, 6615, 6015}};
-  ui::CommandButton Command1{this, "Command1", "Пуск1", {8880, 5880, 1575, 615}};
-  ui::CommandButton Command2{this, "Command2", "Стоп1", {8880, 6840, 1575, 615}};
-  ui::CommandButton Command3{this, "Command3", "Ускорение", {1800, 6960, 2055, 495}};
-  ui::CommandButton Command4{this, "Command4", "Замедление", {4320, 6960, 2055, 495}};
-  ui::CommandButton Command5{this, "Command5", "Пуск2", {6960, 5880, 1695, 615}};
-  ui::CommandButton Command6{this, "Command6", "Стоп2", {6960, 6840, 1695, 615}};
-  ui::CommandButton Command7{this, "Command7", "Очистка", {120, 6960, 1455, 495}};
-  ui::CommandButton Command8{this, "Command8", "Исследование", {6960, 5040, 2175, 495}};
+  ui::CommandButton Command1{this, "Command1", Form1::tr("Пуск1"), {8880, 5880, 1575, 615}};
+  ui::CommandButton Command2{this, "Command2", Form1::tr("Стоп1"), {8880, 6840, 1575, 615}};
+  ui::CommandButton Command3{this, "Command3", Form1::tr("Ускорение"), {1800, 6960, 2055, 495}};
+  ui::CommandButton Command4{this, "Command4", Form1::tr("Замедление"), {4320, 6960, 2055, 495}};
+  ui::CommandButton Command5{this, "Command5", Form1::tr("Пуск2"), {6960, 5880, 1695, 615}};
+  ui::CommandButton Command6{this, "Command6", Form1::tr("Стоп2"), {6960, 6840, 1695, 615}};
+  ui::CommandButton Command7{this, "Command7", Form1::tr("Очистка"), {120, 6960, 1455, 495}};
+  ui::CommandButton Command8{this, "Command8", Form1::tr("Исследование"), {6960, 5040, 2175, 495}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, 1,
                          8,    1,          {6840, 1080, 1335, 375}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, 1,

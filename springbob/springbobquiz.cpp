@@ -1,24 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "springbobquiz.h"
 
-const QuizDesign& springBobQuiz() {
-  static const QuizDesign design{
-      {QStringLiteral("Исследуйте и выберите ответ: 1 - Как зависит период колебаний груза на "
-                      "пружине от массы груза?"),
-       QStringLiteral("Исследуйте и выберите ответ: 2 - Как зависит период колебаний груза на "
-                      "пружине от жёсткости пружины?"),
-       QStringLiteral("Исследуйте и выберите ответ: 3 - Как зависит частота колебаний груза на "
-                      "пружине от массы груза?"),
-       QStringLiteral("Исследуйте и выберите ответ: 4 - Как зависит частота колебаний груза на "
-                      "пружине от жёсткости пружины?")},
-      {QStringLiteral("1 Прямопропорционально корню из m"),
-       QStringLiteral("2 Обратнопропорционально корню из m"),
-       QStringLiteral("3 Прямопропорционально корню из k"),
-       QStringLiteral("4 Обратнопропорционально корню из k"),
-       QStringLiteral("5 Прямопропорционально корню из m"),
-       QStringLiteral("6  Обратнопропорционально корню из m"),
-       QStringLiteral("7 Прямопропорционально корню из k"),
-       QStringLiteral("8 Обратнопропорционально корню из k")},
+#include <QCoreApplication>
+
+QuizDesign springBobQuiz() {
+  return {
+      {QCoreApplication::translate(
+           "SpringBobQuiz",
+           "Исследуйте и выберите ответ: 1 - Как зависит период колебаний груза на "
+           "пружине от массы груза?"),
+       QCoreApplication::translate(
+           "SpringBobQuiz",
+           "Исследуйте и выберите ответ: 2 - Как зависит период колебаний груза на "
+           "пружине от жёсткости пружины?"),
+       QCoreApplication::translate(
+           "SpringBobQuiz",
+           "Исследуйте и выберите ответ: 3 - Как зависит частота колебаний груза на "
+           "пружине от массы груза?"),
+       QCoreApplication::translate(
+           "SpringBobQuiz",
+           "Исследуйте и выберите ответ: 4 - Как зависит частота колебаний груза на "
+           "пружине от жёсткости пружины?")},
+      {QCoreApplication::translate("SpringBobQuiz", "1 Прямопропорционально корню из m"),
+       QCoreApplication::translate("SpringBobQuiz", "2 Обратнопропорционально корню из m"),
+       QCoreApplication::translate("SpringBobQuiz", "3 Прямопропорционально корню из k"),
+       QCoreApplication::translate("SpringBobQuiz", "4 Обратнопропорционально корню из k"),
+       QCoreApplication::translate("SpringBobQuiz", "5 Прямопропорционально корню из m"),
+       QCoreApplication::translate("SpringBobQuiz", "6  Обратнопропорционально корню из m"),
+       QCoreApplication::translate("SpringBobQuiz", "7 Прямопропорционально корню из k"),
+       QCoreApplication::translate("SpringBobQuiz", "8 Обратнопропорционально корню из k")},
       // T = 2π·√(m/k) grows with √m and falls with √k; the frequency does the opposite.
       {1, 4, 6, 7},
       6825,
@@ -46,5 +56,4 @@ const QuizDesign& springBobQuiz() {
         {1920, 7080, 1335, 495},
         {240, 7680, 1455, 495}}},
   };
-  return design;
 }

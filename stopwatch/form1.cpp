@@ -17,7 +17,7 @@ namespace {
 
 WatchDesign stopwatchDesign() {
   WatchDesign d;
-  d.caption = QStringLiteral("Часы-секундомер");
+  d.caption = Form1::tr("Часы-секундомер");
   d.clientWidth = 8355;
   d.clientHeight = 6735;
   d.picture = {0, 0, 8415, 6735};

@@ -3,6 +3,8 @@
 // a random mosaic painted by a click on the dial.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "commondialog.h"
 #include "ui/controls.h"
 #include "watchform.h"
@@ -10,23 +12,25 @@
 namespace watch {
 
 class Form1 : public WatchForm {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
-  ui::Menu шрифт{this, "шрифт", "Шрифт"};
-  ui::Menu шрифт2{&шрифт, "шрифт2", "шрифт"};
-  ui::Menu цвет3{&шрифт, "цвет3", "цвет"};
-  ui::Menu шрифт13{&шрифт, "шрифт13", "шрифт"};
-  ui::Menu фон{this, "фон", "Цвет"};
-  ui::Menu фон21{&фон, "фон21", "Цвет фона"};
-  ui::Menu Цветрис{&фон, "Цветрис", "Цвет рисунка"};
-  ui::Menu шрифт22{&фон, "шрифт22", "Цвет шрифта"};
-  ui::Menu Звук3{this, "Звук3", "Звук"};
-  ui::Menu Звуквкл31{&Звук3, "Звуквкл31", "Звук вкл"};
-  ui::Menu Звуквыкл32{&Звук3, "Звуквыкл32", "Звук выкл"};
-  ui::Menu часы40{this, "часы40", "Часы"};
-  ui::Menu часывкл{&часы40, "часывкл", "часы вкл"};
-  ui::Menu часывыкл{&часы40, "часывыкл", "часы выкл"};
+  ui::Menu шрифт{this, "шрифт", Form1::tr("Шрифт")};
+  ui::Menu шрифт2{&шрифт, "шрифт2", Form1::tr("шрифт")};
+  ui::Menu цвет3{&шрифт, "цвет3", Form1::tr("цвет")};
+  ui::Menu шрифт13{&шрифт, "шрифт13", Form1::tr("шрифт")};
+  ui::Menu фон{this, "фон", Form1::tr("Цвет")};
+  ui::Menu фон21{&фон, "фон21", Form1::tr("Цвет фона")};
+  ui::Menu Цветрис{&фон, "Цветрис", Form1::tr("Цвет рисунка")};
+  ui::Menu шрифт22{&фон, "шрифт22", Form1::tr("Цвет шрифта")};
+  ui::Menu Звук3{this, "Звук3", Form1::tr("Звук")};
+  ui::Menu Звуквкл31{&Звук3, "Звуквкл31", Form1::tr("Звук вкл")};
+  ui::Menu Звуквыкл32{&Звук3, "Звуквыкл32", Form1::tr("Звук выкл")};
+  ui::Menu часы40{this, "часы40", Form1::tr("Часы")};
+  ui::Menu часывкл{&часы40, "часывкл", Form1::tr("часы вкл")};
+  ui::Menu часывыкл{&часы40, "часывыкл", Form1::tr("часы выкл")};
   CommonDialog Dlg1;
   CommonDialog Dlg2;
 

@@ -10,9 +10,9 @@ using ui::At;
 namespace watch {
 namespace {
 
-const QString kSeconds = QStringLiteral(" сек");
-const QString kMinutes = QStringLiteral(" мин");
-const QString kHours = QStringLiteral(" час");
+const char* const kSeconds = QT_TRANSLATE_NOOP("WatchForm", " сек");
+const char* const kMinutes = QT_TRANSLATE_NOOP("WatchForm", " мин");
+const char* const kHours = QT_TRANSLATE_NOOP("WatchForm", " час");
 const QString kZero = QStringLiteral("00");
 
 constexpr double kDialRadius = 2000;  // picture units
@@ -35,17 +35,17 @@ WatchForm::WatchForm(const WatchDesign& design)
       Text3{&Pic1, "Text3", "Text3", design_.text3},
       Text2{&Pic1, "Text2", "Text2", design_.text2},
       Text1{&Pic1, "Text1", "Text1", design_.text1},
-      Command1{buttonHolder(), "Command1", "Пуск", design_.command1},
-      Command2{buttonHolder(), "Command2", "Сброс", design_.command2},
-      Command3{buttonHolder(), "Command3", "Стоп", design_.command3},
+      Command1{buttonHolder(), "Command1", tr("Пуск"), design_.command1},
+      Command2{buttonHolder(), "Command2", tr("Сброс"), design_.command2},
+      Command3{buttonHolder(), "Command3", tr("Стоп"), design_.command3},
       Timer1{this, "Timer1", 1} {
   Pic1.setBackColor(ui::kSysCaptionText);
   Pic1.setFont(timesNewRoman(design_.pictureFontSize));
   for (ui::TextBox* t : {&Text1, &Text2, &Text3})
     t->setFont(timesNewRoman(24));
-  Text1.setAccessibleName(QStringLiteral("Секунды"));
-  Text2.setAccessibleName(QStringLiteral("Минуты"));
-  Text3.setAccessibleName(QStringLiteral("Часы"));
+  Text1.setAccessibleName(tr("Секунды"));
+  Text2.setAccessibleName(tr("Минуты"));
+  Text3.setAccessibleName(tr("Часы"));
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
   Command3.onClick = [this] { Command3_Click(); };
@@ -139,9 +139,9 @@ void WatchForm::pointHand(double tailDivisor) {
 }
 
 void WatchForm::showTexts() {
-  showText(Text1, SecText, kSeconds);
-  showText(Text2, MinText, kMinutes);
-  showText(Text3, HourText, kHours);
+  showText(Text1, SecText, tr(kSeconds));
+  showText(Text2, MinText, tr(kMinutes));
+  showText(Text3, HourText, tr(kHours));
 }
 
 void WatchForm::showText(ui::TextBox& box, const QString& value, const QString& unit) {

@@ -4,6 +4,8 @@
 // derives everything from the time of day.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include "ui/controls.h"
@@ -12,6 +14,8 @@
 namespace watch {
 
 class WatchForm : public ui::Form {
+  Q_DECLARE_TR_FUNCTIONS(WatchForm)
+
  public:
   explicit WatchForm(const WatchDesign& design);
 

@@ -94,6 +94,11 @@ void watchStartup(QWidget& window) {
       new StartupProbe(qgetenv("LESSON_LAUNCH_NS").toLongLong(), &window));
 }
 
+// The compiled translation of the lessons into `language`, built into the ui library.
+QString translationFile(const QString& language) {
+  return QStringLiteral(":/i18n/lessons_%1.qm").arg(language);
+}
+
 }  // namespace
 
 void setProgramDriver(ProgramDriver driver) {
@@ -105,10 +110,34 @@ void watchWindow(QWidget& window) {
   watchStartup(window);
 }
 
+QString lessonLanguage() {
+  const QString russian = QStringLiteral("ru");
+  const auto carried = [&russian](const QString& language) {
+    return language == russian || QFile::exists(translationFile(language));
+  };
+  const QString chosen = qEnvironmentVariable("LESSON_LANG");
+  if (!chosen.isEmpty() && carried(chosen)) return chosen;
+  // As gettext does, a C or POSIX locale for messages leaves LANGUAGE unread.
+  const QLocale system = QLocale::system();
+  if (system.language() == QLocale::C) return russian;
+  for (const QString& name : system.uiLanguages()) {
+    const QString language = name.section(QLatin1Char('-'), 0, 0).toLower();
+    if (carried(language)) return language;
+  }
+  return russian;
+}
+
 void setUpApplication() {
   QApplication::setStyle(QStringLiteral("Fusion"));
+  // The lessons are written in Russian and translated into the other languages; Qt's own
+  // dialogs are written in English and translated into the rest.
+  static QTranslator lessonTranslator;
   static QTranslator qtTranslator;
-  if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+  const QString language = lessonLanguage();
+  if (language != QLatin1String("ru") && lessonTranslator.load(translationFile(language)))
+    QCoreApplication::installTranslator(&lessonTranslator);
+  if (language != QLatin1String("en") &&
+      qtTranslator.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&qtTranslator);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts a lesson program: the application, Qt's dialogs in Russian, the main window.
+// Starts a lesson program: the application, its language, the main window.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -34,8 +35,13 @@ int runProgram(int& argc, char** argv) {
 // program ends; with LESSON_LAUNCH_NS set its start-up time is printed and the program ends.
 void watchWindow(QWidget& window);
 
-// Application-wide settings shared by the programs and their tests: style, Russian
-// translations of Qt's own texts.
+// The language the windows speak ("ru", the suite's own, or one it has a translation into, as
+// "en"): LESSON_LANG when it names one, else the first the desktop asks for of those, else
+// Russian, as for C and POSIX.
+QString lessonLanguage();
+
+// Application-wide settings shared by the programs and their tests: style, the lessons'
+// texts and Qt's own in the language chosen.
 void setUpApplication();
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QIcon>
@@ -126,7 +127,7 @@ PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
   Canvas::setBackColor(kSysButtonFace);
   w->installEventFilter(new ClickFilter(
       w, [this] { fireClick(); }, [this] { fireDblClick(); }, true));
-  setAccessibleName(QStringLiteral("Рисунок"));
+  setAccessibleName(QCoreApplication::translate("ui", "Рисунок"));
 }
 QWidget* PictureBox::clientWidget() const {
   return widget();

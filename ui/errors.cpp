@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errors.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 RuntimeError::RuntimeError(Kind kind, QString detail) : kind_(kind), detail_(std::move(detail)) {}
@@ -9,16 +11,16 @@ QString RuntimeError::message() const {
   QString text;
   switch (kind_) {
     case Overflow:
-      text = QStringLiteral("Переполнение: число вышло за допустимые пределы.");
+      text = QCoreApplication::translate("ui", "Переполнение: число вышло за допустимые пределы.");
       break;
     case DivisionByZero:
-      text = QStringLiteral("Деление на ноль.");
+      text = QCoreApplication::translate("ui", "Деление на ноль.");
       break;
     case BadArgument:
-      text = QStringLiteral("Недопустимый аргумент математической функции.");
+      text = QCoreApplication::translate("ui", "Недопустимый аргумент математической функции.");
       break;
     case Other:
-      text = QStringLiteral("Ошибка выполнения программы.");
+      text = QCoreApplication::translate("ui", "Ошибка выполнения программы.");
       break;
   }
   if (!detail_.isEmpty()) text += QLatin1Char('\n') + detail_;

@@ -58,16 +58,16 @@ class QtPlatform : public Platform {
     return ok ? dialog.textValue() : QString();
   }
   Color chooseColor(Color current) override {
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(current), QApplication::activeWindow(),
-                               QStringLiteral("Цвет"), QColorDialog::DontUseNativeDialog);
+    const QColor chosen = QColorDialog::getColor(toQColor(current), QApplication::activeWindow(),
+                                                 QCoreApplication::translate("ui", "Цвет"),
+                                                 QColorDialog::DontUseNativeDialog);
     return chosen.isValid() ? fromQColor(chosen) : current;
   }
   FontSpec chooseFont(const FontSpec& current) override {
     bool ok = false;
-    const QFont chosen =
-        QFontDialog::getFont(&ok, toQFont(current), QApplication::activeWindow(),
-                             QStringLiteral("Шрифт"), QFontDialog::DontUseNativeDialog);
+    const QFont chosen = QFontDialog::getFont(&ok, toQFont(current), QApplication::activeWindow(),
+                                              QCoreApplication::translate("ui", "Шрифт"),
+                                              QFontDialog::DontUseNativeDialog);
     return ok ? fromQFont(chosen) : current;
   }
   void beep() override { beeper().beep(); }
@@ -76,8 +76,10 @@ class QtPlatform : public Platform {
     QCoreApplication::exit(0);
   }
   void showRuntimeError(const QString& message) override {
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка выполнения"),
-                          message + QStringLiteral("\n\nПрограмма будет закрыта."));
+    QMessageBox::critical(QApplication::activeWindow(),
+                          QCoreApplication::translate("ui", "Ошибка выполнения"),
+                          message + QStringLiteral("\n\n") +
+                              QCoreApplication::translate("ui", "Программа будет закрыта."));
   }
 
  private:
@@ -188,7 +190,8 @@ void fire(const std::function<void()>& handler) {
   } catch (const RuntimeError& e) {
     endAfterError(e.message());
   } catch (const std::exception& e) {
-    endAfterError(QStringLiteral("Внутренняя ошибка: ") + QString::fromUtf8(e.what()));
+    endAfterError(QCoreApplication::translate("ui", "Внутренняя ошибка: %1")
+                      .arg(QString::fromUtf8(e.what())));
   }
 }
 

@@ -8,11 +8,11 @@ namespace {
 
 StartButtons travellingWaveButtons() {
   StartButtons b;
-  b.command2 = {QStringLiteral("Волна"),
+  b.command2 = {WaveWindow::tr("Волна"),
                 QStringLiteral("i = I * e^(-b*t)*Sin(w*(t-x/v))    w=1/sqr(L*C) "), -1, 0, 0};
-  b.command3 = {QStringLiteral("График u"),
+  b.command3 = {WaveWindow::tr("График u"),
                 QStringLiteral("u =U * e^(-b*t)*Cos(w*(t-x/v))   w=1/sqr(L*C) "), 0, -1, 0};
-  b.command4 = {QStringLiteral("Оба"),
+  b.command4 = {WaveWindow::tr("Оба"),
                 QStringLiteral("u =U * e^(-b*t)*Cos(w*(t-x/v))   w=1/sqr(L*C)  "
                                "i = I * e^(-b*t)*Sin(w*(t-x/v))"),
                 -1, -1, 0};

@@ -32,10 +32,10 @@ WaveWindow::WaveWindow(const StartButtons& buttons, const WaveRules& rules)
   Command2.setBackColor(ui::RGB(255, 192, 192));
   Command3.setBackColor(ui::RGB(128, 128, 255));
 
-  HScroll1.setAccessibleName(QStringLiteral("Индуктивность L"));
-  HScroll2.setAccessibleName(QStringLiteral("Ёмкость C"));
-  HScroll3.setAccessibleName(QStringLiteral("Точек на пи"));
-  VScroll1.setAccessibleName(QStringLiteral("Затухание"));
+  HScroll1.setAccessibleName(tr("Индуктивность L"));
+  HScroll2.setAccessibleName(tr("Ёмкость C"));
+  HScroll3.setAccessibleName(tr("Точек на пи"));
+  VScroll1.setAccessibleName(tr("Затухание"));
 
   Picture1.setBackColor(ui::kWhite);
   Picture1.setFont(sansSerif(12, false));

@@ -4,6 +4,8 @@
 // with its own start buttons and passes.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "waveform.h"
 
 namespace wave {
@@ -23,6 +25,8 @@ struct StartButtons {
 };
 
 class WaveWindow : public WaveForm {
+  Q_DECLARE_TR_FUNCTIONS(WaveWindow)
+
  public:
   WaveWindow(const StartButtons& buttons, const WaveRules& rules);
 
@@ -30,12 +34,14 @@ class WaveWindow : public WaveForm {
   static constexpr double kDesignWidth = 11175;
   static constexpr double kDesignHeight = 7530;
 
-  ui::CommandButton Command1{this, "Command1", "Очистка рисунка", {9120, 6720, 1815, 735}};
+  ui::CommandButton Command1{
+      this, "Command1", WaveWindow::tr("Очистка рисунка"), {9120, 6720, 1815, 735}};
   ui::CommandButton Command2{this, "Command2", "", {9120, 5880, 1815, 615}};
   ui::CommandButton Command3{this, "Command3", "", {9120, 5040, 1815, 615}};
   ui::CommandButton Command4{this, "Command4", "", {9120, 4440, 1815, 495}};
-  ui::CommandButton Command5{this, "Command5", "Стоп", {6000, 6720, 975, 735}};
-  ui::CommandButton Command6{this, "Command6", "Очистка параметров", {7080, 6720, 1815, 735}};
+  ui::CommandButton Command5{this, "Command5", WaveWindow::tr("Стоп"), {6000, 6720, 975, 735}};
+  ui::CommandButton Command6{
+      this, "Command6", WaveWindow::tr("Очистка параметров"), {7080, 6720, 1815, 735}};
   ui::ScrollBar HScroll1{this, "HScroll1", ui::ScrollBar::Horizontal, 1,
                          10,   5,          {8760, 840, 1815, 375}};
   ui::ScrollBar HScroll2{this, "HScroll2", ui::ScrollBar::Horizontal, 1,
@@ -54,11 +60,11 @@ class WaveWindow : public WaveForm {
   ui::Label Label7{this, "Label7", "", {120, 6120, 6015, 735}};
   ui::Label Label8{this, "Label8", "L=", {9000, 360, 495, 495}};
   ui::Label Label9{this, "Label9", "C=", {9000, 1440, 495, 375}};
-  ui::Label Label10{this, "Label10", "Затухание", {8880, 3360, 1335, 375}};
+  ui::Label Label10{this, "Label10", WaveWindow::tr("Затухание"), {8880, 3360, 1335, 375}};
   ui::Label Label11{this, "Label11", "Label11", {9600, 360, 1095, 495}};
   ui::Label Label12{this, "Label12", "Label12", {9600, 1440, 1095, 495}};
   ui::Label Label13{this, "Label13", " 1", {6840, 6240, 375, 375}};
-  ui::Label Label14{this, "Label14", "Шаг=", {6240, 6240, 615, 375}};
+  ui::Label Label14{this, "Label14", WaveWindow::tr("Шаг="), {6240, 6240, 615, 375}};
 
   void Form_Load() override;
   void Form_Resize() override;

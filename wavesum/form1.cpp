@@ -6,11 +6,11 @@ namespace {
 
 wave::StartButtons twoWaveButtons() {
   wave::StartButtons b;
-  b.command2 = {QStringLiteral("Волна1"),
-                QStringLiteral("i = I *  Sin(w*(t-x/v))    w=1/sqr(L*C) "), -1, 0, 0};
-  b.command3 = {QStringLiteral("Волна2"),
+  b.command2 = {Form1::tr("Волна1"), QStringLiteral("i = I *  Sin(w*(t-x/v))    w=1/sqr(L*C) "), -1,
+                0, 0};
+  b.command3 = {Form1::tr("Волна2"),
                 QStringLiteral("u =U * e^(-b*t)*Cos(w*(t-x/v))   w=1/sqr(L*C) "), 0, -1, 0};
-  b.command4 = {QStringLiteral("Обе"),
+  b.command4 = {Form1::tr("Обе"),
                 QStringLiteral("u =U * e^(-b*t)*Cos(w*(t-x/v))   w=1/sqr(L*C)  "
                                "i = I * e^(-b*t)*Sin(w*(t-x/v))"),
                 -1, -1, -1};

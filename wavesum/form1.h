@@ -3,11 +3,15 @@
 // both waves on is a standing wave.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "wavewindow.h"
 
 namespace wavesum {
 
 class Form1 : public wave::WaveWindow {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1();
 
