@@ -34,7 +34,6 @@ class EnglishTest : public QObject {
     const QStringList english = {"en", "&Start", "Cancel"};
     const QStringList russian = {"ru", "&Запустить", "Отмена"};
     QTest::newRow("English") << QStringList{"LANG=en_GB.UTF-8"} << english + QStringList{"0.4"};
-    QTest::newRow("American") << QStringList{"LANG=en_US.UTF-8"} << english + QStringList{"0.4"};
     QTest::newRow("Russian") << QStringList{"LANG=ru_RU.UTF-8"} << russian + QStringList{"0,4"};
     QTest::newRow("German") << QStringList{"LANG=de_DE.UTF-8"} << russian + QStringList{"0,4"};
     QTest::newRow("C.UTF-8") << QStringList{"LC_ALL=C.UTF-8"} << russian + QStringList{"0.4"};
@@ -79,7 +78,6 @@ class EnglishTest : public QObject {
     Varden w;
     w.show();
     QCOMPARE(w.Command1.caption(), QStringLiteral("Next question"));
-    QCOMPARE(w.Check2.caption(), QStringLiteral("Test E"));
     QCOMPARE(w.Text12.text(),
              QStringLiteral("Choose a test; by changing the charges and the distance, find the "
                             "directions and magnitudes of the vectors F and E. Good luck!"));
@@ -153,8 +151,6 @@ class EnglishTest : public QObject {
                             "electromagnetic oscillations in the circuit depend on the "
                             "inductance of the coil?"));
     QCOMPARE(q.Frame1.caption(), QStringLiteral("Question 1"));
-    QCOMPARE(q.Option2.caption(),
-             QStringLiteral("2 Inversely proportional to the square root of L"));
     q.Option2.click();
     q.Command3.click();
     QCOMPARE(q.Text1.text(), QStringLiteral("Wrong"));
