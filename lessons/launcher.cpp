@@ -54,7 +54,16 @@ class EntryDelegate : public QStyledItemDelegate {
 };
 
 QString quoted(const QString& name) {
-  return QCoreApplication::translate("Launcher", "«%1»").arg(name);
+  return Launcher::tr("«%1»").arg(name);
+}
+
+// A program's name and what it shows in the language of the windows.
+QString nameOf(const Program& p) {
+  return Launcher::tr(p.name.toUtf8().constData());
+}
+QString descriptionOf(const Program& p) {
+  return ui::lessonLanguage() == QLatin1String("en") && !p.english.isEmpty() ? p.english
+                                                                             : p.description;
 }
 
 }  // namespace
@@ -80,10 +89,8 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
   list_->setItemDelegate(new EntryDelegate(list_));
   list_->setAccessibleName(tr("Программы"));
   for (const Program& p : programs_) {
-    const QString name = tr(p.name.toUtf8().constData());
-    const QString description = ui::lessonLanguage() == QLatin1String("en") && !p.english.isEmpty()
-                                    ? p.english
-                                    : p.description;
+    const QString name = nameOf(p);
+    const QString description = descriptionOf(p);
     auto* item = new QListWidgetItem(QIcon(p.icon), name + QLatin1Char('\n') + description);
     item->setData(Qt::AccessibleTextRole, name + QStringLiteral(": ") + description);
     item->setToolTip(description);
@@ -155,7 +162,7 @@ int Launcher::chosenRow() const {
 void Launcher::start(int row) {
   if (row < 0 || row >= int(programs_.size())) return;
   const Program& p = programs_[size_t(row)];
-  const QString name = tr(p.name.toUtf8().constData());
+  const QString name = nameOf(p);
   QElapsedTimer& last = lastStart_[row];
   if (last.isValid() && last.elapsed() < kRepeatGuardMs) return;
 
