@@ -29,18 +29,22 @@ lesson_build() {
   : >"$log"
   local command=(cmake --build "$dir" -j"$(nproc)")
   [ ${#targets[@]} -gt 0 ] && command+=(--target "${targets[@]}")
-  # Make writes "[ 42%] ...", Ninja "[12/221] ...".
+  # Make writes "[ 42%] ...", Ninja "[12/221] ...". The loop ends well whatever it reads, so
+  # that the pipeline's status is the build's.
   "${command[@]}" 2>&1 | while IFS= read -r line; do
+    local percent=""
     if [[ "$line" =~ ^\[\ *([0-9]+)%\] ]]; then
-      [ -t 2 ] && printf '\rbuilding %s: %3d %%' "$(basename "$dir")" "${BASH_REMATCH[1]}" >&2
+      percent="${BASH_REMATCH[1]}"
     elif [[ "$line" =~ ^\[([0-9]+)/([0-9]+)\] ]]; then
-      [ -t 2 ] && printf '\rbuilding %s: %3d %%' "$(basename "$dir")" \
-        $((100 * BASH_REMATCH[1] / BASH_REMATCH[2])) >&2
+      percent=$((100 * BASH_REMATCH[1] / BASH_REMATCH[2]))
     else
       printf '%s\n' "$line" >>"$log"
     fi
+    if [ -n "$percent" ] && [ -t 2 ]; then
+      printf '\rbuilding: %3d %%' "$percent" >&2
+    fi
   done || status=$?
-  [ -t 2 ] && printf '\r\033[K' >&2
+  if [ -t 2 ]; then printf '\r\033[K' >&2; fi
   [ "$status" -eq 0 ] || cat "$log" >&2
   rm -f "$log"
   return "$status"
