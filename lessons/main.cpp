@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ui::setUpApplication();
+  QGuiApplication::setDesktopFileName(QStringLiteral("lessons"));  // lessons.desktop
   Launcher launcher(suitePrograms(), Launcher::defaultSearchDirs());
   ui::watchWindow(launcher);
   launcher.show();

@@ -145,6 +145,10 @@ void setUpApplication() {
 int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make) {
   QApplication app(argc, argv);
   setUpApplication();
+  // The suite's desktop entry for program NAME is lessons-NAME.desktop: a Wayland dock matches
+  // the windows to it by this name (on X11 by the window class, the executable's name).
+  QGuiApplication::setDesktopFileName(QStringLiteral("lessons-") +
+                                      QCoreApplication::applicationName());
   if (programDriver()) return programDriver()(make);
   std::unique_ptr<Form> form = make();
   form->setMainWindow(true);

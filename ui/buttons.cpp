@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,12 +34,19 @@ using namespace detail;
 namespace {
 
 // A push button whose caption, when it is wider than the button, wraps onto further lines as
-// the designs expect of their tall buttons; a caption that fits is painted as usual.
+// the designs expect of their tall buttons; a caption that fits is painted as usual. Enter
+// presses it when it has the focus, as Space does.
 class WrappingButton : public QPushButton {
  public:
   using QPushButton::QPushButton;
 
  protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat())
+      click();
+    else
+      QPushButton::keyPressEvent(e);
+  }
   void paintEvent(QPaintEvent* e) override {
     QStyleOptionButton option;
     initStyleOption(&option);

@@ -49,7 +49,8 @@ QString Label::caption() const {
 }
 void Label::setCaption(const QString& text) {
   static_cast<QLabel*>(widget())->setText(text);
-  setAccessibleName(text.trimmed().isEmpty() ? name() : text);
+  // An empty label is read as empty: its design name means nothing to the pupil.
+  setAccessibleName(text.trimmed().isEmpty() ? QString() : text);
 }
 void Label::setAlignment(Align a) {
   static_cast<QLabel*>(widget())->setAlignment(toQtAlignment(a) | Qt::AlignTop);

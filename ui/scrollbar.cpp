@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls_p.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,29 +35,76 @@ using namespace detail;
 
 namespace {
 
-// The widget of a scroll bar, telling where the style puts its arrows, track and thumb.
+// The widget of a scroll bar, telling where the style puts its arrows, track and thumb. The
+// style draws no focus on a scroll bar; this one draws the style's focus frame over itself.
 class BarWidget : public QScrollBar {
  public:
-  using QScrollBar::QScrollBar;
+  BarWidget(ScrollBar& owner, Qt::Orientation o, QWidget* parent)
+      : QScrollBar(o, parent), owner_(owner) {}
+  ScrollBar& owner() const { return owner_; }
   QRect part(QStyle::SubControl sc) const {
     QStyleOptionSlider opt;
     initStyleOption(&opt);
     return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
   }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus()) return;
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+  }
+
+ private:
+  ScrollBar& owner_;
 };
+
+// What a screen reader reads of a scroll bar: its Value, Min and Max as the window has them,
+// though the widget counts an upside-down bar's values the other way.
+class BarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit BarAccessible(BarWidget* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? QString::number(bar().value()) : QAccessibleWidget::text(t);
+  }
+  QVariant currentValue() const override { return bar().value(); }
+  void setCurrentValue(const QVariant& v) override { bar().setValue(v.toInt()); }
+  QVariant minimumValue() const override { return bar().min(); }
+  QVariant maximumValue() const override { return bar().max(); }
+  QVariant minimumStepSize() const override {
+    return static_cast<QScrollBar*>(widget())->singleStep();
+  }
+
+ private:
+  ScrollBar& bar() const { return static_cast<BarWidget*>(widget())->owner(); }
+};
+
+QAccessibleInterface* barAccessible(const QString&, QObject* object) {
+  auto* bar = dynamic_cast<BarWidget*>(object);
+  return bar ? new BarAccessible(bar) : nullptr;
+}
 
 }  // namespace
 
 ScrollBar::ScrollBar(Container* parent, QString name, Orientation o, int min, int max, int value,
                      const Rect& r)
-    : Control(
-          parent, std::move(name),
-          o == Horizontal ? ControlKind::HScrollBar : ControlKind::VScrollBar,
-          new BarWidget(o == Horizontal ? Qt::Horizontal : Qt::Vertical, parent->clientWidget()), r,
-          kSysButtonText, kSysButtonFace),
+    : Control(parent, std::move(name),
+              o == Horizontal ? ControlKind::HScrollBar : ControlKind::VScrollBar,
+              new BarWidget(*this, o == Horizontal ? Qt::Horizontal : Qt::Vertical,
+                            parent->clientWidget()),
+              r, kSysButtonText, kSysButtonFace),
       min_(min),
       max_(max),
       lastValue_(value) {
+  static const bool readable = (QAccessible::installFactory(barAccessible), true);
+  Q_UNUSED(readable);
   auto* bar = static_cast<QScrollBar*>(widget());
   // The value changes when the thumb is let go; while it is dragged only Scroll is raised.
   bar->setTracking(false);

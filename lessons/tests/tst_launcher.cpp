@@ -260,18 +260,20 @@ class LauncherTest : public QObject {
     }
   }
 
-  // Run by the install check with LESSON_INSTALLED_PREFIX naming a fresh install of this build.
-  void startsEveryProgramOfTheInstalledTree() {
-    const QString prefix = qEnvironmentVariable("LESSON_INSTALLED_PREFIX");
-    if (prefix.isEmpty()) QSKIP("no installed tree named in LESSON_INSTALLED_PREFIX");
-    Rig rig(suitePrograms(), {prefix + QStringLiteral("/bin")});
+  // Run by the install and build checks with LESSON_LAUNCHER_DIR naming the folder of a
+  // launcher (of a fresh install, or of a build) and LESSON_PROGRAM_PATH where it must find
+  // program %1 there.
+  void startsEveryProgramOfItsTree() {
+    const QString launcherDir = qEnvironmentVariable("LESSON_LAUNCHER_DIR");
+    const QString programPath = qEnvironmentVariable("LESSON_PROGRAM_PATH");
+    if (launcherDir.isEmpty()) QSKIP("no launcher's folder named in LESSON_LAUNCHER_DIR");
+    Rig rig(suitePrograms(), {launcherDir});
     QListWidget* list = rig.launcher.list();
     QVERIFY(list->count() >= 5);
     for (int row = 0; row < list->count(); ++row) {
       list->setCurrentRow(row);
       rig.clickAt(rig.pointOfButton());
-      const QString expected =
-          prefix + QStringLiteral("/lib/lesson-suite/") + suitePrograms()[size_t(row)].executable;
+      const QString expected = programPath.arg(suitePrograms()[size_t(row)].executable);
       QCOMPARE(rig.started.size(), row + 1);
       QCOMPARE(rig.started.last(), expected);
       QVERIFY2(QFileInfo(expected).isExecutable(), qPrintable(expected));

@@ -3,6 +3,7 @@
 // towards the end their arrow, track, key, wheel or drag points to; labels, shapes and lines
 // lie beneath the controls; a choice made by keyboard or screen reader raises the events the
 // mouse raises; a pause of any length lets pending events run.
+#include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,6 +47,7 @@ class InputForm : public Form {
   TextBox Text1{this, "Text1", "", {2400, 2400, 2000, 420}};
   // Made after the controls they touch, as a design may list them.
   Label Over{this, "Over", "Над кнопкой", {240, 0, 2500, 330}};
+  Label Label7{this, "Label7", "", {5000, 3000, 1200, 300}};
   Shape Box{this, "Box", {1500, 600, 600, 400}};
   LineShape Mark{this, "Mark", 2000, 300, 2000, 700, RGB(255, 0, 0)};
   LineShape Rule{this, "Rule", 2600, 1500, 4400, 1500, RGB(0, 0, 255)};
@@ -247,6 +249,60 @@ class InputTest : public QObject {
     pressKey(f.Option2, Qt::Key_Up);
     QVERIFY(f.Option1.value());
     QCOMPARE(f.events, (QStringList{"Option2.Click", "Option1.Click"}));
+  }
+
+  void enterAndSpacePressAFocusedButton_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Enter") << Qt::Key_Return;
+    QTest::newRow("Enter of the keypad") << Qt::Key_Enter;
+    QTest::newRow("Space") << Qt::Key_Space;
+  }
+  void enterAndSpacePressAFocusedButton() {
+    QFETCH(Qt::Key, key);
+    FakePlatform fake;
+    InputForm f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(f.window()));
+    pressKey(f.Stop, key);
+    QCOMPARE(f.events, QStringList{"Stop.Click"});
+  }
+
+  // What a screen reader reads of a bar whose Min exceeds its Max, and a value it sets.
+  void aScreenReaderReadsABarInItsOwnTerms_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::newRow("vertical, 5 at the top") << "Damping" << 3 << 5 << 1;
+    QTest::newRow("horizontal, 50 at the left") << "Speed" << 25 << 50 << 1;
+  }
+  void aScreenReaderReadsABarInItsOwnTerms() {
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(int, min);
+    QFETCH(int, max);
+    FakePlatform fake;
+    InputForm f;
+    f.show();
+    ScrollBar& s = bar == QLatin1String("Damping") ? f.Damping : f.Speed;
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(s.widget());
+    QVERIFY(reader && reader->valueInterface());
+    QCOMPARE(reader->valueInterface()->currentValue().toInt(), value);
+    QCOMPARE(reader->text(QAccessible::Value), QString::number(value));
+    QCOMPARE(reader->valueInterface()->minimumValue().toInt(), min);
+    QCOMPARE(reader->valueInterface()->maximumValue().toInt(), max);
+    reader->valueInterface()->setCurrentValue(4);
+    QCOMPARE(f.events, QStringList{bar + QStringLiteral(" 4")});
+  }
+
+  void anEmptyLabelIsReadAsEmpty() {
+    FakePlatform fake;
+    InputForm f;
+    f.show();
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Label7.widget())->text(QAccessible::Name),
+             QString());
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Over.widget())->text(QAccessible::Name),
+             QStringLiteral("Над кнопкой"));
   }
 
   void mouseChoicesRaiseClickOnce() {
