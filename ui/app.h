@@ -41,7 +41,8 @@ inline ProgramInfo thisProgram() {
 // The same start as runProgram for a window class with a default constructor.
 template <typename Window>
 int runProgram(int& argc, char** argv) {
-  return runProgram(argc, argv, [] { return std::make_unique<Window>(); }, thisProgram());
+  return runProgram(
+      argc, argv, [] { return std::make_unique<Window>(); }, thisProgram());
 }
 
 // The tools runProgram offers a Form, for a window that is not one (the launcher): with

@@ -159,13 +159,13 @@ void Control::setTop(double v) {
   setDesignRect(QRect(QPoint(design_.x(), int(std::lround(p.y()))), design_.size()));
 }
 void Control::setWidth(double v) {
-  setDesignRect(QRect(design_.topLeft(),
-                      QSize(pixels(v, container_->unitsPerPixelX()), design_.height())));
+  setDesignRect(
+      QRect(design_.topLeft(), QSize(pixels(v, container_->unitsPerPixelX()), design_.height())));
   resized();
 }
 void Control::setHeight(double v) {
-  setDesignRect(QRect(design_.topLeft(),
-                      QSize(design_.width(), pixels(v, container_->unitsPerPixelY()))));
+  setDesignRect(
+      QRect(design_.topLeft(), QSize(design_.width(), pixels(v, container_->unitsPerPixelY()))));
   resized();
 }
 void Control::move(double left, double top) {

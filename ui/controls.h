@@ -530,7 +530,7 @@ class Form : public Container, public Canvas {
   struct {
     bool on = false;
     double zoom = 1;  // before
-    QRect geometry;   // before
+    QPoint place;     // before, the frame's corner
   } fullScreen_;
   QSize lastResize_;
   std::vector<Control*> controls_;

@@ -44,8 +44,14 @@ class FormWindow : public QWidget {
     form_->layoutClient();
   }
   void keyPressEvent(QKeyEvent* e) override {
-    // Keys no control took: Shift+F10 opens the teacher's menu, as the menu key does.
-    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)
+    // Keys no control took open the teacher's menu: Shift+F10, and the menu key except on a
+    // text box or scroll bar, which open their own menus for it.
+    const QWidget* focus = focusWidget();
+    const bool ownMenu = qobject_cast<const QLineEdit*>(focus) ||
+                         qobject_cast<const QTextEdit*>(focus) ||
+                         qobject_cast<const QScrollBar*>(focus);
+    if ((e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) ||
+        (e->key() == Qt::Key_Menu && !ownMenu))
       form_->teacher().showMenu(nullptr);
     else
       QWidget::keyPressEvent(e);
@@ -228,8 +234,8 @@ void Form::layoutClient() {
 double Form::zoomToFit(QSize area) const {
   // The menu bar grows with the zoom, as its font does.
   const double bar = menuBarHeight() / zoom_;
-  const double fit = std::min(area.width() / double(design_.width()),
-                              area.height() / (design_.height() + bar));
+  const double fit =
+      std::min(area.width() / double(design_.width()), area.height() / (design_.height() + bar));
   return std::floor(fit * 100) / 100;
 }
 
@@ -253,7 +259,8 @@ void Form::setZoom(double zoom) {
 
 void Form::applyZoom() {
   window_->setFont(toQFont(windowFont_, true, zoom_));
-  for (Control* c : controls_) c->applyZoom();
+  for (Control* c : controls_)
+    c->applyZoom();
   if (!fullScreen_.on) fitWindow(!resizable_);
   layoutClient();
   client_->update();
@@ -263,7 +270,7 @@ void Form::setFullScreen(bool on) {
   if (on == fullScreen_.on) return;
   if (on) {
     fullScreen_.zoom = zoom_;
-    fullScreen_.geometry = window_->geometry();
+    fullScreen_.place = window_->pos();
     fullScreen_.on = true;
     if (!resizable_) {
       window_->setMinimumSize(0, 0);
@@ -278,7 +285,7 @@ void Form::setFullScreen(bool on) {
     window_->setWindowState(window_->windowState() & ~Qt::WindowFullScreen);
     zoom_ = fullScreen_.zoom;
     applyZoom();
-    window_->move(fullScreen_.geometry.topLeft());
+    window_->move(fullScreen_.place);
   }
 }
 

@@ -68,7 +68,8 @@ const std::vector<int>& zoomSteps() {
 }
 
 Teacher::Teacher(Form& form) : QObject(form.window()), form_(form) {
-  command(tr("Крупнее"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+  command(tr("Крупнее"),
+          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
           &Teacher::zoomIn);
   command(tr("Мельче"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &Teacher::zoomOut);
   command(tr("Обычный размер"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &Teacher::zoomReset);
@@ -103,9 +104,11 @@ void Teacher::zoomTo(double zoom) {
 }
 
 void Teacher::zoomIn() {
+  // No larger than the screen: a window beyond its edges cannot be reached whole.
   const double now = form_.zoom() * 100;
+  const double fit = form_.zoomToFit(freeArea()) * 100;
   for (int step : zoomSteps())
-    if (step > now + 0.5) return zoomTo(step / 100.0);
+    if (step > now + 0.5 && step <= fit + 0.5) return zoomTo(step / 100.0);
 }
 
 void Teacher::zoomOut() {
@@ -113,6 +116,12 @@ void Teacher::zoomOut() {
   const auto& steps = zoomSteps();
   for (auto step = steps.rbegin(); step != steps.rend(); ++step)
     if (*step < now - 0.5) return zoomTo(*step / 100.0);
+}
+
+QSize Teacher::freeArea() const {
+  const QScreen* screen = form_.window()->screen();
+  return screen ? screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight)
+                : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void Teacher::zoomReset() {
@@ -169,7 +178,8 @@ void Teacher::showMenu(const QContextMenuEvent* e) {
       menu_->addAction(commands_[i]);
     }
   }
-  for (size_t i = 0; i < 3; ++i) commands_[i]->setEnabled(!form_.fullScreen());
+  for (size_t i = 0; i < 3; ++i)
+    commands_[i]->setEnabled(!form_.fullScreen());
   commands_[3]->setChecked(form_.fullScreen());
   QPoint at;
   if (e && e->reason() == QContextMenuEvent::Mouse) {
@@ -185,10 +195,7 @@ void Teacher::showMenu(const QContextMenuEvent* e) {
 void Teacher::firstShowing() {
   const Classroom& c = classroom();
   if (!c.on) return;
-  const QScreen* screen = form_.window()->screen();
-  const QSize free = screen ? screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight)
-                            : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  const double fit = form_.zoomToFit(free);
+  const double fit = form_.zoomToFit(freeArea());
   double zoom = c.zoom / 100.0;
   if (zoom > fit) {
     zoom = zoomSteps().front() / 100.0;

@@ -12,7 +12,6 @@
 class QAction;
 class QContextMenuEvent;
 
-
 namespace ui {
 
 class Form;
@@ -61,6 +60,8 @@ class Teacher : public QObject {
   // After: full screen when the command line asked for it.
   void shown();
   void zoomTo(double zoom);
+  // The screen's free area less the window's frame.
+  QSize freeArea() const;
   QAction* command(const QString& text, const QList<QKeySequence>& keys, void (Teacher::*run)());
 
   Form& form_;

@@ -2,6 +2,7 @@
 // The launcher driven as a pupil drives it: by mouse at window points, by keys to the focused
 // widget and by a screen reader's actions; a fake starter records what would have started.
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -279,6 +280,43 @@ class LauncherTest : public QObject {
   void startsARealProcessDetached() {
     QVERIFY(Launcher::startDetached(QStringLiteral("/bin/true")));
     QVERIFY(!Launcher::startDetached(QStringLiteral("/nonexistent/program")));
+  }
+
+  void fullScreenIsPassedOnAndKept_data() {
+    QTest::addColumn<bool>("ticked");  // as the launcher opens
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("ticked") << false << QStringList{"--fullscreen"};
+    QTest::newRow("kept from the last run, then cleared") << true << QStringList{};
+  }
+  void fullScreenIsPassedOnAndKept() {
+    QFETCH(bool, ticked);
+    QFETCH(QStringList, arguments);
+    QStringList given{"none"};
+    Launcher launcher(suitePrograms(), {kBuild + QStringLiteral("/lessons")},
+                      [&given](const QString&, const QStringList& a) {
+                        given = a;
+                        return true;
+                      });
+    launcher.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+    QCheckBox* box = launcher.fullScreen();
+    QCOMPARE(box->text(), QStringLiteral("Во весь экран"));
+    QCOMPARE(box->isChecked(), ticked);
+    QTest::mouseClick(launcher.windowHandle(), Qt::LeftButton, {},
+                      box->mapTo(&launcher, QPoint(8, box->height() / 2)));
+    QTest::keyClick(launcher.list(), Qt::Key_Return);
+    QCOMPARE(given, arguments);
+  }
+
+  void fitsTheScreensFreeArea() {
+    Rig rig;
+    const QSize free = rig.launcher.screen()->availableGeometry().size();
+    QVERIFY2(rig.launcher.minimumSizeHint().height() + 48 <= free.height(),
+             qPrintable(QString::number(rig.launcher.minimumSizeHint().height())));
+    QVERIFY(rig.launcher.height() <= free.height());
+    const QRect button(rig.launcher.startButton()->mapTo(&rig.launcher, QPoint(0, 0)),
+                       rig.launcher.startButton()->size());
+    QVERIFY(rig.launcher.rect().contains(button));
   }
 };
 
