@@ -12,6 +12,7 @@
 //   pauses N          the steps after it run N pauses later, inside the running animation (a
 //                     click that starts one goes on with the next step at its first pause)
 //   shot FILE [WINDOW]  saves the main window, or the open window captioned WINDOW, as DIR/FILE
+//   fullscreen        the main window fills the screen, as F11 makes it
 // An animation still running after the last step is ended as the program's End ends it.
 #include <QApplication>
 #include <QDir>
@@ -77,6 +78,10 @@ class SceneDriver {
         failed_ = QStringLiteral("no scroll bar %1").arg(words[1]);
     } else if (verb == QLatin1String("ticks") && words.size() == 4) {
       tick(words[1], words[2].toInt(), words[3].toDouble());
+    } else if (verb == QLatin1String("fullscreen") && words.size() == 1) {
+      mainForm().setFullScreen(true);
+      for (int i = 0; i < 3; ++i)
+        fake_.processEvents();  // the screen's size comes back queued
     } else if (verb == QLatin1String("shot") && (words.size() == 2 || words.size() == 3)) {
       shoot(words[1], words.value(2));
     } else {
