@@ -66,8 +66,6 @@ class StopwatchTest : public QObject {
     rig.run(3);
     int changes = 0;
     rig.w.Text1.onChange = [&] { ++changes; };
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     for (int i = 0; i < 100; ++i)
       rig.tickAfter(0.001);
@@ -81,14 +79,10 @@ class StopwatchTest : public QObject {
   void minuteStepAtFiftyNine() {
     Rig rig(36050.2);
     rig.run(8.25);
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.run(1);  // "59": the second step, then the minute step puts the hand at twelve
     QCOMPARE(rig.w.Text2.text(), QStringLiteral(" 1 мин"));
     QVERIFY(near(rig.hands().back().p2, handEnd(0)));
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.run(1);  // "00": no step
     QVERIFY(rig.hands().empty());
@@ -126,8 +120,6 @@ class StopwatchTest : public QObject {
     rig.run(1);
     rig.w.часывыкл.click();
     QCOMPARE(rig.w.Pic1.log().back().kind, DrawRecord::Cls);
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.run(6);  // through "59"
     QVERIFY(rig.w.Pic1.log().empty());
@@ -139,8 +131,6 @@ class StopwatchTest : public QObject {
     rig.w.Command1.click();
     rig.run(5);
     rig.w.Command3.click();
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.run(63);  // through "59": counted behind the display, the hand standing still
     QVERIFY(rig.w.Pic1.log().empty());
@@ -157,8 +147,6 @@ class StopwatchTest : public QObject {
     rig.w.Command1.click();
     rig.run(61);
     rig.w.часывыкл.click();
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.w.Command2.click();
     QCOMPARE(rig.hands().back().color, ui::kBlack);
@@ -173,8 +161,6 @@ class StopwatchTest : public QObject {
   void measurementAcrossMidnight() {
     Rig rig(86400 - 2.8);
     rig.w.Command1.click();
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.run(5);
     QCOMPARE(rig.w.Text1.text(), QStringLiteral("05 сек"));
@@ -242,8 +228,6 @@ class StopwatchTest : public QObject {
     QCOMPARE(rig.w.Pic1.foreColor(), ui::kRed);
     rig.w.Цветрис.click();
     rig.w.Command1.click();
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.run(1);
     QCOMPARE(rig.hands().back().color, ui::Color(255));
@@ -302,8 +286,6 @@ class StopwatchTest : public QObject {
     QVERIFY(rig.fake.errors.isEmpty());
     rig.w.setClientSize(15, 3000);  // a column step below one twip must still end
     QVERIFY(rig.w.clientWidth() < 25);
-    qWarning() << "DBG" << rig.w.window()->geometry() << rig.w.Pic1.widget()->geometry()
-               << rig.w.Pic1.widget()->mapTo(rig.w.window(), QPoint(0, 0));
     rig.w.Pic1.clearLog();
     rig.w.Pic1.click();
     QVERIFY(!rig.w.Pic1.log().empty());  // the click reached the picture and its loops ended

@@ -124,7 +124,9 @@ class InputTest : public QObject {
     f.show();
     dragThumbBy(f.Damping, 300);  // all the way down: Max
     QCOMPARE(f.Damping.value(), 1);
+    // Scroll while the thumb moves, one Change when it is let go.
     QVERIFY(f.events.contains(QStringLiteral("Damping scroll")));
+    QCOMPARE(f.events.filter(QStringLiteral("scroll")).size(), f.events.size() - 1);
     QCOMPARE(f.events.last(), QStringLiteral("Damping 1"));
     dragThumbBy(f.Damping, -300);  // all the way up: Min
     QCOMPARE(f.Damping.value(), 5);
