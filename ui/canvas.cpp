@@ -617,6 +617,14 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   curY_ = y + 0.0;
   keep(figure(KeptFigure::Marker, x, y, radius, 1.0, c));
   const QPoint at = toRaster(x, y);
+  if (drawWidth_ == 1 && ratio_ != 1) {
+    // The circle's outline and the raster pixels of the point's logical pixel.
+    plotPattern(at, *shape->pattern, c);
+    const QPoint point = toPixel(x, y);
+    fillRaster(rasterBlocks(point, point), c);
+    touched();
+    return;
+  }
   const Pattern& pattern = *shape->marker;
   if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_) return;
   const QRect& b = pattern.bounds;
