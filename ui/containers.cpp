@@ -78,9 +78,9 @@ class PictureWidget : public QFrame {
     repaintPending_ = true;
     const qint64 wait = lastPaint_.isValid() ? refreshMs() - lastPaint_.elapsed() : 0;
     if (wait <= 0)
-      update(contentsRect());  // the frame around stays as it is
+      update(rasterRect());
     else
-      QTimer::singleShot(int(wait), this, [this] { update(contentsRect()); });
+      QTimer::singleShot(int(wait), this, [this] { update(rasterRect()); });
   }
 
  protected:
@@ -106,6 +106,12 @@ class PictureWidget : public QFrame {
   }
 
  private:
+  // The part a repaint copies: the inside of the frame, and the raster's last column and row
+  // that, rounded up at ratios between whole numbers, reach into the frame.
+  QRect rasterRect() const {
+    return box_->devicePixelRatio() == 1 ? contentsRect()
+                                         : contentsRect().adjusted(0, 0, 1, 1) & rect();
+  }
   qint64 refreshMs() const {
     const qreal hz = screen() ? screen()->refreshRate() : 60.0;
     return qint64(1000.0 / std::clamp(hz, 30.0, 240.0));  // ms

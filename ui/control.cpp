@@ -37,10 +37,9 @@ void paintRaster(QPainter& p, const Canvas& canvas, const QRect& area, qreal scr
   const QImage shown = canvas.screenImage();
   // One raster pixel to one screen pixel: the raster's own size in the widget's pixels.
   const QRectF target(area.topLeft(), QSizeF(shown.size()) / screenRatio);
-  if (!area.contains(target.toAlignedRect())) p.setClipRect(area);
   p.drawImage(target, shown);
-  p.setClipping(false);
-  // Rounding leaves the raster a pixel short of the area at some zooms.
+  // Rounded up, the raster's last column and row may reach a pixel beyond the area; rounded
+  // down, the zoomed area a pixel beyond the raster.
   const QRegion bare = QRegion(area) - QRegion(target.toAlignedRect());
   if (bare.isEmpty()) return;
   p.setClipRegion(bare);
