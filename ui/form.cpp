@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -277,6 +278,8 @@ void Form::setFullScreen(bool on) {
       window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     window_->setWindowState(window_->windowState() | Qt::WindowFullScreen);
+    // Without a window manager to honour the state (a bare X server), the size is asked too.
+    if (const QScreen* screen = window_->screen()) window_->setGeometry(screen->geometry());
     teacher_->leave_->setShortcut(QKeySequence(Qt::Key_Escape));
     layoutClient();
   } else {
