@@ -179,14 +179,18 @@ void Control::setGeometry(const Rect& r) {
 }
 void Control::setDesignRect(const QRect& r) {
   design_ = r;
-  widget_->setGeometry(zoomed(r, zoom()));
+  // A move and a resize apart, as a program's Left and Width are: a resize handler that
+  // follows the widget's events sees one event for each.
+  const QRect shown = zoomed(r, zoom());
+  if (shown.topLeft() != widget_->pos()) widget_->move(shown.topLeft());
+  if (shown.size() != widget_->size()) widget_->resize(shown.size());
 }
 
 double Control::zoom() const {
   return container_->form().zoom();
 }
 void Control::applyZoom() {
-  widget_->setGeometry(zoomed(design_, zoom()));
+  setDesignRect(design_);
   if (ownFont_) widget_->setFont(toQFont(font_, true, zoom()));
 }
 
