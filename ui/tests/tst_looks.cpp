@@ -40,15 +40,15 @@ class Sampler : public Form {
     p.line(At(200, 10), At(240, 50), kBlack, LineMode::Box);
     p.setFillStyle(3);
     p.line(At(250, 10), At(290, 50), kBlack, LineMode::Box);
-    p.setFillStyle(1);
-    p.circle(At(30, 120), 20, kBlue);
-    p.circle(At(80, 120), 20, kRed, 0.0, 3.1415 / 2);  // an open arc
-    p.circle(At(130, 120), 20, kRed, -0.5, -3.1415);   // with both radii
-    p.circle(At(180, 120), 20, kBlack, {}, {}, 0.5);   // an ellipse
+    // With a solid fill set: the circle, the pie and the ellipse are filled, the open arc not.
     p.setFillStyle(0);
     p.setFillColor(RGB(255, 255, 0));
-    p.circle(At(230, 120), 20, kBlack);
+    p.circle(At(30, 120), 20, kBlue);
+    p.circle(At(80, 120), 20, kRed, 0.0, 3.1415 / 2);
+    p.circle(At(130, 120), 20, kRed, -0.5, -3.1415);
+    p.circle(At(180, 120), 20, kBlack, {}, {}, 0.5);
     p.setFillStyle(1);
+    p.circle(At(230, 120), 20, kBlack);
     p.setDrawWidth(3);
     p.pset(At(270, 120), kBlack);
     p.line(At(260, 150), At(290, 190), RGB(128, 0, 128));
