@@ -2,7 +2,6 @@
 // The launcher driven as a pupil drives it: by mouse at window points, by keys to the focused
 // widget and by a screen reader's actions; a fake starter records what would have started.
 #include <QAccessible>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -297,27 +296,6 @@ class LauncherTest : public QObject {
   void startsARealProcessDetached() {
     QVERIFY(Launcher::startDetached(QStringLiteral("/bin/true")));
     QVERIFY(!Launcher::startDetached(QStringLiteral("/nonexistent/program")));
-  }
-
-  // "Во весь экран" passes --fullscreen on and is kept for the next run; the window fits the
-  // screen's free area, "Запустить" included.
-  void fullScreenPassedOnAndKept() {
-    for (const bool ticked : {false, true}) {
-      QStringList given;
-      Launcher launcher(
-          suitePrograms(), {kBuild + QStringLiteral("/lessons")},
-          [&given](const QString&, const QStringList& a) { return (given = a), true; });
-      launcher.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&launcher));
-      QCOMPARE(launcher.fullScreen()->isChecked(), ticked);
-      QTest::mouseClick(launcher.windowHandle(), Qt::LeftButton, {},
-                        launcher.fullScreen()->mapTo(&launcher, QPoint(8, 8)));
-      QTest::keyClick(launcher.list(), Qt::Key_Return);
-      QCOMPARE(given, ticked ? QStringList() : QStringList{"--fullscreen"});
-      QVERIFY(launcher.minimumSizeHint().height() + 48 <=
-              launcher.screen()->availableGeometry().height());
-      QVERIFY(launcher.rect().contains(launcher.startButton()->geometry()));
-    }
   }
 };
 
