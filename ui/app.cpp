@@ -106,6 +106,7 @@ void watchWindow(QWidget& window) {
 }
 
 void setUpApplication() {
+  QCoreApplication::setOrganizationName(QStringLiteral("lesson-suite"));
   QApplication::setStyle(QStringLiteral("Fusion"));
   static QTranslator qtTranslator;
   if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -113,7 +114,8 @@ void setUpApplication() {
     QCoreApplication::installTranslator(&qtTranslator);
 }
 
-int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make) {
+int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make,
+               const ProgramInfo& info) {
   QApplication app(argc, argv);
   setUpApplication();
   // The suite's desktop entry for program NAME is lessons-NAME.desktop: a Wayland dock matches
@@ -121,6 +123,7 @@ int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>
   QGuiApplication::setDesktopFileName(QStringLiteral("lessons-") +
                                       QCoreApplication::applicationName());
   if (programDriver()) return programDriver()(make);
+  startClassroom(info, QCoreApplication::arguments());
   std::unique_ptr<Form> form = make();
   form->setMainWindow(true);
   scheduleScreenshot(form->window(), [&form](const QString& name) { clickByName(*form, name); });

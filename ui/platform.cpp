@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDateTime>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -78,6 +79,14 @@ class QtPlatform : public Platform {
   void showRuntimeError(const QString& message) override {
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка выполнения"),
                           message + QStringLiteral("\n\nПрограмма будет закрыта."));
+  }
+  QString saveFileName(const QString& title, const QString& proposed,
+                       const QString& filter) override {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, proposed, filter,
+                                        nullptr, QFileDialog::DontUseNativeDialog);
+  }
+  void showMessage(const QString& title, const QString& text) override {
+    QMessageBox::information(QApplication::activeWindow(), title, text);
   }
 
  private:
