@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launcher.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -19,6 +22,10 @@ namespace {
 
 constexpr int kIconSize = 48;  // px
 constexpr int kRowsInView = 9;
+// The window's frame and title bar, which the screen's free area must hold beside the window.
+constexpr int kFrameWidth = 16;   // px
+constexpr int kFrameHeight = 48;  // px
+const QString kFullScreenKey = QStringLiteral("fullScreen");
 
 // Draws an entry as its icon beside the program's name in bold over what it shows.
 class EntryDelegate : public QStyledItemDelegate {
@@ -74,7 +81,8 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
       starter_(std::move(starter)),
       list_(new QListWidget(this)),
       startButton_(new QPushButton(tr("&Запустить"), this)),
-      message_(new QLabel(this)) {
+      message_(new QLabel(this)),
+      fullScreen_(new QCheckBox(tr("Во весь экран"), this)) {
   Q_INIT_RESOURCE(icons);
   setWindowTitle(tr("Уроки физики и математики"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lessons.svg")));
@@ -97,11 +105,6 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
     list_->addItem(item);
   }
   list_->setCurrentRow(0);
-  // All programs in view at once, up to a screenful; more scroll.
-  const int rows = std::min(int(programs_.size()), kRowsInView);
-  list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
-  list_->setMinimumHeight(rows * (list_->sizeHintForRow(0) + 2 * list_->spacing()) +
-                          2 * list_->frameWidth());
 
   startButton_->setDefault(true);
   startButton_->setAccessibleDescription(tr("Запускает выбранную программу"));
@@ -109,11 +112,22 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
   message_->setWordWrap(true);
   message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+  fullScreen_->setChecked(QSettings().value(kFullScreenKey, false).toBool());
+  fullScreen_->setAccessibleDescription(
+      QCoreApplication::translate("Launcher", "Программа откроется во весь экран"));
+  connect(fullScreen_, &QCheckBox::toggled, this,
+          [](bool on) { QSettings().setValue(kFullScreenKey, on); });
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(hint);
   layout->addWidget(list_, 1);
   layout->addWidget(message_);
-  layout->addWidget(startButton_, 0, Qt::AlignRight);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(fullScreen_);
+  buttons->addStretch(1);
+  buttons->addWidget(startButton_);
+  layout->addLayout(buttons);
+  fitScreen();
 
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { start(list_->row(item)); });
@@ -128,13 +142,36 @@ Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs, Starte
   list_->setFocus();
 }
 
+Launcher::Launcher(std::vector<Program> programs, QStringList searchDirs,
+                   std::function<bool(const QString& path)> starter)
+    : Launcher(std::move(programs), std::move(searchDirs),
+               [starter](const QString& path, const QStringList&) { return starter(path); }) {}
+
+void Launcher::fitScreen() {
+  const int rowHeight = list_->sizeHintForRow(0) + 2 * list_->spacing();
+  const int frame = 2 * list_->frameWidth();
+  int rows = std::min(int(programs_.size()), kRowsInView);
+  int width = list_->sizeHintForColumn(0) + frame + 24;
+  if (const QScreen* s = screen()) {
+    // What the window needs besides the list's rows.
+    list_->setMinimumSize(0, 0);
+    const int rest = layout()->minimumSize().height() - list_->minimumSizeHint().height() + frame;
+    const QSize free = s->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+    rows = std::clamp((free.height() - rest) / std::max(1, rowHeight), 1, rows);
+    width = std::min(width, free.width() - 2 * layout()->contentsMargins().left());
+  }
+  list_->setMinimumWidth(width);
+  list_->setMinimumHeight(rows * rowHeight + frame);
+}
+
 QStringList Launcher::defaultSearchDirs() {
   return {QCoreApplication::applicationDirPath()};
 }
 
-bool Launcher::startDetached(const QString& path) {
+bool Launcher::startDetached(const QString& path, const QStringList& arguments) {
   QProcess process;
   process.setProgram(path);
+  process.setArguments(arguments);
   process.setWorkingDirectory(QDir::homePath());
   return process.startDetached();
 }
@@ -175,7 +212,9 @@ void Launcher::start(int row) {
     return;
   }
   last.start();
-  if (starter_(path))
+  const QStringList arguments =
+      fullScreen_->isChecked() ? QStringList{QStringLiteral("--fullscreen")} : QStringList();
+  if (starter_(path, arguments))
     say(tr("Программа %1 запускается в своём окне.").arg(quoted(name)), false);
   else
     say(tr("Программу %1 не удалось запустить: система не смогла открыть файл %2.")

@@ -599,6 +599,14 @@
         <source>физика</source>
         <translation>Physics</translation>
     </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Программа откроется во весь экран</source>
+        <translation>The program opens full screen</translation>
+    </message>
 </context>
 <context>
     <name>OscillationsQuiz</name>
@@ -1283,6 +1291,61 @@
     <message>
         <source>Внутренняя ошибка: %1</source>
         <translation>Internal error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Teacher</name>
+    <message>
+        <source>Крупнее</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>Обычный размер</source>
+        <translation>Normal size</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Копировать рисунок</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён в файл «%1»: %2.</source>
+        <translation>The picture was not saved to the file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Это свободная программа: её можно распространять и изменять на условиях Стандартной общественной лицензии GNU версии 3 или любой более поздней версии. Она распространяется без каких-либо гарантий.</source>
+        <translation>This is free software: you may redistribute and change it under the terms of the GNU General Public License, version 3 or any later version. It comes with no warranty.</translation>
+    </message>
+    <message>
+        <source>Команды учителя</source>
+        <translation>Teacher&apos;s commands</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,7 @@ QString lessonLanguage() {
 }
 
 void setUpApplication() {
+  QCoreApplication::setOrganizationName(QStringLiteral("lesson-suite"));
   QApplication::setStyle(QStringLiteral("Fusion"));
   // The lessons are written in Russian and translated into the other languages; Qt's own
   // dialogs are written in English and translated into the rest.
@@ -142,7 +143,8 @@ void setUpApplication() {
     QCoreApplication::installTranslator(&qtTranslator);
 }
 
-int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make) {
+int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make,
+               const ProgramInfo& info) {
   QApplication app(argc, argv);
   setUpApplication();
   // The suite's desktop entry for program NAME is lessons-NAME.desktop: a Wayland dock matches
@@ -150,6 +152,7 @@ int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>
   QGuiApplication::setDesktopFileName(QStringLiteral("lessons-") +
                                       QCoreApplication::applicationName());
   if (programDriver()) return programDriver()(make);
+  startClassroom(info, QCoreApplication::arguments());
   std::unique_ptr<Form> form = make();
   form->setMainWindow(true);
   scheduleScreenshot(form->window(), [&form](const QString& name) { clickByName(*form, name); });

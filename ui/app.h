@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "controls.h"
+#include "teacher.h"
 
 class QWidget;
 
@@ -16,7 +17,11 @@ namespace ui {
 // the window is saved there after LESSON_SCREENSHOT_AFTER milliseconds (1500 by default) and
 // the program ends; LESSON_CLICKS, a comma-separated list of control or menu names, clicks
 // them one by one before that, so that a screenshot can show an animation under way.
-int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make);
+// `info` names the program in About and in the names of saved pictures. A run without a
+// program driver takes the classroom settings (ui/teacher.h) from QSettings and the command
+// line: --zoom PERCENT, --fullscreen.
+int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>()>& make,
+               const ProgramInfo& info = {});
 
 // What runProgram runs instead of the event loop when set: a tool built from a program's own
 // main (scripts/monkey's long random runs) gets the program's window factory and gives the
@@ -24,10 +29,22 @@ int runProgram(int& argc, char** argv, const std::function<std::unique_ptr<Form>
 using ProgramDriver = std::function<int(const std::function<std::unique_ptr<Form>()>& make)>;
 void setProgramDriver(ProgramDriver driver);
 
+// The program's name and launcher line from the suite's table (lessons/programs.cmake), which
+// the build gives the program's main.
+inline ProgramInfo thisProgram() {
+#ifdef LESSON_PROGRAM_NAME
+  return {QString::fromUtf8(LESSON_PROGRAM_NAME), QString::fromUtf8(LESSON_PROGRAM_LINE),
+          QString::fromUtf8(LESSON_PROGRAM_ENGLISH)};
+#else
+  return {};
+#endif
+}
+
 // The same start as runProgram for a window class with a default constructor.
 template <typename Window>
 int runProgram(int& argc, char** argv) {
-  return runProgram(argc, argv, [] { return std::make_unique<Window>(); });
+  return runProgram(
+      argc, argv, [] { return std::make_unique<Window>(); }, thisProgram());
 }
 
 // The tools runProgram offers a Form, for a window that is not one (the launcher): with
@@ -41,7 +58,7 @@ void watchWindow(QWidget& window);
 QString lessonLanguage();
 
 // Application-wide settings shared by the programs and their tests: style, the lessons'
-// texts and Qt's own in the language chosen.
+// texts and Qt's own in the language chosen, the suite's name for QSettings.
 void setUpApplication();
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 #include "canvas.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -117,6 +118,7 @@ Canvas::Canvas(std::function<void()> changed) : changed_(std::move(changed)) {
 
 Canvas::~Canvas() {
   finishPainting();
+  forgetFigures(false);
 }
 
 void Canvas::resizePixels(QSize size, double ratio) {
@@ -132,13 +134,13 @@ void Canvas::resizePixels(QSize size, double ratio) {
                                    std::max(1, int(std::ceil(size.height() * ratio - 1e-6))));
   QImage next(raster, QImage::Format_RGB32);
   next.fill(toQColor(back_));
-  if (!image_.isNull()) {
+  const bool redraw = !image_.isNull() && ratio != ratio_ && keeping_;
+  if (size != logical_ && !figures_.empty()) rescaleKeptStates(logical_, size);
+  if (!image_.isNull() && ratio == ratio_) {
     QPainter p(&next);
-    if (ratio == ratio_)
-      p.drawImage(0, 0, image_);
-    else  // another screen: what was drawn, at its logical size
-      p.drawImage(QRectF(0, 0, image_.width() * ratio / ratio_, image_.height() * ratio / ratio_),
-                  image_);
+    p.drawImage(0, 0, image_);
+  } else if (!image_.isNull() && !redraw) {
+    resampleRaster(next, ratio);  // another screen, and too many figures to draw them again
   }
   if (ratio != ratio_) {
     rasterFont_.reset();
@@ -149,6 +151,7 @@ void Canvas::resizePixels(QSize size, double ratio) {
   ratio_ = ratio;
   setDrawWidth(drawWidth_);
   updateUnitsPerPixel();
+  if (redraw) redrawFigures();
 }
 
 const QImage& Canvas::image() const {
@@ -187,12 +190,14 @@ void Canvas::scale(double x1, double y1, double x2, double y2) {
   width_ = x2 - x1;
   height_ = y2 - y1;
   updateUnitsPerPixel();
+  stateChanged_ = true;
 }
 
 void Canvas::scaleTwips() {
   userScale_ = false;
   left_ = top_ = 0;
   updateUnitsPerPixel();
+  stateChanged_ = true;
 }
 
 double Canvas::scaleWidth() const {
@@ -217,6 +222,7 @@ void Canvas::updateUnitsPerPixel() {
 
 void Canvas::setDrawWidth(int px) {
   drawWidth_ = std::max(1, px);
+  stateChanged_ = true;
   penPixels_ = ratio_ == 1 ? drawWidth_ : std::max(1, int(std::lround(drawWidth_ * ratio_)));
   for (CircleSize& s : shapes_)
     s = CircleSize{};
@@ -362,6 +368,7 @@ void Canvas::cls() {
   image_.fill(toQColor(back_));
   curX_ = left_;
   curY_ = top_;
+  forgetFigures(true);
   if (logging_) record(rec(DrawRecord::Cls, {}, {}, back_));
   touched();
 }
@@ -374,8 +381,13 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
   curX_ = x;
   curY_ = y;
   if (logging_) record(rec(DrawRecord::PSet, {x, y}, {x, y}, c));
+  keep(figure(KeptFigure::PSet, x, y, x, y, c));
   const QPoint px = toRaster(x, y);
-  if (penPixels_ == 1) {
+  if (drawWidth_ == 1 && ratio_ != 1) {
+    // All the raster pixels of its logical pixel, so that points tile as they do at ratio 1.
+    const QPoint at = toPixel(x, y);
+    fillRaster(rasterBlocks(at, at), c);
+  } else if (penPixels_ == 1) {
     if (unsigned(px.x()) < unsigned(rasterW_) && unsigned(px.y()) < unsigned(rasterH_)) {
       QRgb* const bits = rasterBits();
       bits[px.y() * stride_ + px.x()] = rgbOf(c);
@@ -402,13 +414,25 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
   curX_ = b.x();
   curY_ = b.y();
   const Color c = color.value_or(fore_);
+  keep(figure(mode == LineMode::Line  ? KeptFigure::Line
+              : mode == LineMode::Box ? KeptFigure::Box
+                                      : KeptFigure::FilledBox,
+              a.x(), a.y(), b.x(), b.y(), c));
   const QPoint pa = toRaster(a.x(), a.y()), pb = toRaster(b.x(), b.y());
+  // Between whole ratios, one-pixel lines along a row or column and the insides of boxes
+  // cover whole logical pixels, so that what tiles at ratio 1 tiles at every ratio.
+  const bool blocks = ratio_ != 1;
+  const bool thin = blocks && drawWidth_ == 1 && drawStyle_ != kDrawDashDot;
+  const QPoint la = blocks ? toPixel(a.x(), a.y()) : QPoint(),
+               lb = blocks ? toPixel(b.x(), b.y()) : QPoint();
   QPainter& p = painter();
   setPen(c);
   switch (mode) {
     case LineMode::Line:
       if (logging_) record(rec(DrawRecord::Line, a, b, c));
-      if (pa == pb)
+      if (thin && (la.x() == lb.x() || la.y() == lb.y()))
+        fillRaster(rasterBlocks(la, lb), c);
+      else if (pa == pb)
         p.drawPoint(pa);
       else
         p.drawLine(pa, pb);
@@ -416,19 +440,57 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
     case LineMode::Box: {
       if (logging_) record(rec(DrawRecord::Box, a, b, c));
       const QRect r = QRect(pa, pb).normalized();
-      if (fillStyle_ != kFillTransparent) p.fillRect(r, fillBrush(fillStyle_, fillColor_));
-      outline(r);
+      if (fillStyle_ == kFillSolid && blocks)
+        fillRaster(rasterBlocks(la, lb), fillColor_);
+      else if (fillStyle_ != kFillTransparent)
+        p.fillRect(blocks ? rasterBlocks(la, lb) : r, fillBrush(fillStyle_, fillColor_));
+      if (thin) {
+        const QRect l = QRect(la, lb).normalized();
+        for (const auto& [from, to] : {std::pair{l.topLeft(), l.topRight()},
+                                       {l.bottomLeft(), l.bottomRight()},
+                                       {l.topLeft(), l.bottomLeft()},
+                                       {l.topRight(), l.bottomRight()}})
+          fillRaster(rasterBlocks(from, to), c);
+      } else {
+        outline(r);
+      }
       break;
     }
     case LineMode::FilledBox: {
       if (logging_) record(rec(DrawRecord::FilledBox, a, b, c));
       const QRect r = QRect(pa, pb).normalized();
-      p.fillRect(r, toQColor(c));
+      if (blocks)
+        fillRaster(rasterBlocks(la, lb), c);
+      else
+        p.fillRect(r, toQColor(c));
       if (drawWidth_ > 1) outline(r);
       break;
     }
   }
   touched();
+}
+
+QRect Canvas::rasterBlocks(QPoint a, QPoint b) const {
+  // Logical pixel p covers the raster pixels from floor(p × ratio) to the next one's less one;
+  // the last also takes the part pixel the raster, rounded up, has beyond the picture.
+  const auto first = [this](int p, int logical, int raster) {
+    return p >= logical ? raster + (p - logical) : int(std::floor(p * ratio_ + 1e-9));
+  };
+  const int x0 = std::min(a.x(), b.x()), x1 = std::max(a.x(), b.x());
+  const int y0 = std::min(a.y(), b.y()), y1 = std::max(a.y(), b.y());
+  const QRect r(
+      QPoint(first(x0, logical_.width(), rasterW_), first(y0, logical_.height(), rasterH_)),
+      QPoint(first(x1 + 1, logical_.width(), rasterW_) - 1,
+             first(y1 + 1, logical_.height(), rasterH_) - 1));
+  return r & QRect(0, 0, rasterW_, rasterH_);
+}
+
+void Canvas::fillRaster(const QRect& r, Color c) {
+  if (r.isEmpty()) return;
+  QRgb* const bits = rasterBits();
+  const QRgb rgb = rgbOf(c);
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    std::fill_n(bits + y * stride_ + r.left(), r.width(), rgb);
 }
 
 [[gnu::always_inline]] inline const Canvas::CircleSize& Canvas::shapeOf(double radius,
@@ -451,6 +513,12 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
     r.end = end;
     r.aspect = aspect;
     record(std::move(r));
+  }
+  {
+    KeptFigure f = figure(KeptFigure::Circle, at.x(), at.y(), radius, aspect, c);
+    f.start = start.value_or(std::nan(""));
+    f.end = end.value_or(std::nan(""));
+    keep(f);
   }
   const CircleSize& shape = shapeOf(radius, aspect);
   const double rx = shape.rx, ry = shape.ry;
@@ -547,7 +615,16 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   // The circle's centre is the point plus a step of nothing.
   curX_ = x + 0.0;
   curY_ = y + 0.0;
+  keep(figure(KeptFigure::Marker, x, y, radius, 1.0, c));
   const QPoint at = toRaster(x, y);
+  if (drawWidth_ == 1 && ratio_ != 1) {
+    // The circle's outline and the raster pixels of the point's logical pixel.
+    plotPattern(at, *shape->pattern, c);
+    const QPoint point = toPixel(x, y);
+    fillRaster(rasterBlocks(point, point), c);
+    touched();
+    return;
+  }
   const Pattern& pattern = *shape->marker;
   if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_) return;
   const QRect& b = pattern.bounds;
@@ -574,6 +651,7 @@ void Canvas::printText(const QString& text, bool newline) {
     r.text = text;
     record(std::move(r));
   }
+  keep(figure(KeptFigure::Print, at.x(), at.y(), at.x(), at.y(), fore_), &text);
   const QFontMetrics& fm = metrics();
   const QPoint px = toPixel(at.x(), at.y());
   // Drawn in the raster's own pixels at the font's size; the current point moves as the
@@ -615,17 +693,23 @@ const Canvas::Pattern* Canvas::textPattern(const QString& text) {
   if (kept.pattern) return kept.pattern->exact ? &*kept.pattern : nullptr;
   if (++kept.printed < 3) return nullptr;
   Pattern& pattern = kept.pattern.emplace();
+  // The scratch reaches well beyond every pixel the glyphs' outlines and boxes touch, so that
+  // ink standing far from the line (stacked accents, a large italic's tails) is copied too.
   const QFontMetrics fm(*rasterFont_);
-  const int margin = fm.height() / 2 + 4;
-  QImage scratch(fm.horizontalAdvance(text) + 2 * margin, fm.height() + 2 * margin,
-                 QImage::Format_RGB32);
+  QPainterPath outlines;
+  outlines.addText(0, 0, *rasterFont_, text);
+  const QRect ink = (outlines.boundingRect().toAlignedRect() | fm.boundingRect(text) |
+                     QRect(0, -fm.ascent(), fm.horizontalAdvance(text), fm.height()))
+                        .adjusted(-4 - fm.height() / 2, -4 - fm.height() / 2, 4 + fm.height() / 2,
+                                  4 + fm.height() / 2);
+  QImage scratch(ink.size(), QImage::Format_RGB32);
   scratch.fill(Qt::black);
   QPainter p(&scratch);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing, false);
   p.setFont(*rasterFont_);
   p.setPen(Qt::white);
-  p.drawText(QPoint(margin, margin + fm.ascent()), text);
+  p.drawText(-ink.topLeft(), text);
   p.end();
   const QRgb white = QColor(Qt::white).rgb(), black = QColor(Qt::black).rgb();
   const int w = scratch.width(), h = scratch.height();
@@ -638,7 +722,7 @@ const Canvas::Pattern* Canvas::textPattern(const QString& text) {
         pattern.exact = false;
         break;
       }
-      pattern.offsets.emplace_back(x - margin, y - margin - fm.ascent());
+      pattern.offsets.emplace_back(x + ink.left(), y + ink.top());
       pattern.bounds |= QRect(pattern.offsets.back(), QSize(1, 1));
     }
   }
@@ -663,6 +747,7 @@ const QFontMetrics& Canvas::metrics() const {
 
 void Canvas::setFont(const FontSpec& f) {
   font_ = f;
+  stateChanged_ = true;
   qfont_.reset();
   rasterFont_.reset();
   painterHasFont_ = false;

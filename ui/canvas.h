@@ -170,6 +170,13 @@ class Canvas {
   const std::vector<DrawRecord>& log() const { return log_; }
   void clearLog() { log_.clear(); }
 
+  // The figures drawn since the last clear are kept, so that a change of ratio draws them
+  // again in the new raster's pixels: the figures kept now (none once the bound is passed),
+  // and the bytes the kept figures of all canvases take now and at most so far.
+  size_t keptFigures() const { return figures_.size() - deadFigures_; }
+  static size_t keptFigureBytes();
+  static size_t keptFigureBytesPeak();
+
   // The pixels a small figure covers, as offsets from its centre pixel.
   struct Pattern {
     bool exact = true;  // false: the figure cannot be copied, it is drawn each time
@@ -238,6 +245,60 @@ class Canvas {
     if (changed_) changed_();
   }
   void updateUnitsPerPixel();
+  // The raster pixels of the logical pixels from a to b (logical pixel corners), clipped.
+  QRect rasterBlocks(QPoint a, QPoint b) const;
+  void fillRaster(const QRect& r, Color c);
+
+  // One figure as drawn, in user coordinates, with the scale, pen and font of `state`.
+  struct KeptFigure {
+    enum Kind : quint8 { PSet, Line, Box, FilledBox, Circle, Marker, Print };
+    Kind kind = PSet;
+    quint8 drawStyle = 0, fillStyle = 0;
+    bool dead = false;
+    quint32 state = 0;
+    quint32 text = 0;  // of texts, for Print
+    Color color = 0, fillColor = 0;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // points; a circle's centre, radius and aspect
+    double start = 0, end = 0;              // arc angles, NaN when not given
+    bool sameShape(const KeptFigure& o) const;
+  };
+  struct KeptState {
+    bool userScale = false;
+    double left = 0, top = 0, width = 0, height = 0;
+    int drawWidth = 1;
+    FontSpec font;
+    bool operator==(const KeptState& o) const {
+      return userScale == o.userScale && left == o.left && top == o.top && width == o.width &&
+             height == o.height && drawWidth == o.drawWidth && font == o.font;
+    }
+  };
+  KeptFigure figure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2,
+                    Color c) const {
+    KeptFigure f;
+    f.kind = kind;
+    f.drawStyle = quint8(drawStyle_);
+    f.fillStyle = quint8(fillStyle_);
+    f.color = c;
+    f.fillColor = fillColor_;
+    f.x1 = x1;
+    f.y1 = y1;
+    f.x2 = x2;
+    f.y2 = y2;
+    return f;
+  }
+  void keep(const KeptFigure& f, const QString* text = nullptr) {
+    if (keeping_) keepFigure(f, text);
+  }
+  void keepState();
+  void keepFigure(const KeptFigure& f, const QString* text = nullptr);
+  // The kept figure an erasing figure wipes, or -1.
+  qsizetype wipedFigure(const KeptFigure& f);
+  void forgetFigures(bool keepFromNowOn);
+  void compactFigures();
+  // Draws the kept figures again on the fresh raster.
+  void redrawFigures();
+  void rescaleKeptStates(QSize from, QSize to);
+  void resampleRaster(QImage& next, double ratio) const;
 
   std::function<void()> changed_;
   mutable bool repaintAsked_ = false;
@@ -288,6 +349,16 @@ class Canvas {
 
   bool logging_ = false;
   std::vector<DrawRecord> log_;
+
+  bool keeping_ = true;  // false past the bound, until the next clear
+  bool stateChanged_ = true;
+  std::vector<KeptFigure> figures_;
+  std::vector<KeptState> states_;
+  std::vector<QString> keptTexts_;
+  quint32 state_ = 0;  // of states_, the one figures are drawn with now
+  size_t misses_ = 0;  // wiping figures in a row that wiped none kept
+  size_t deadFigures_ = 0;
+  size_t wipeCursor_ = 0;  // where the last wiped figure stood: wiping follows drawing
 };
 
 }  // namespace ui

@@ -26,6 +26,7 @@
 #include <cmath>
 
 #include "qtbridge.h"
+#include "teacher.h"
 
 namespace ui {
 
@@ -62,7 +63,7 @@ namespace {
 // The widget of a picture box: shows the canvas raster inside an optional sunken frame.
 class PictureWidget : public QFrame {
  public:
-  PictureWidget(QWidget* parent, Canvas* canvas) : QFrame(parent), canvas_(canvas) {
+  PictureWidget(QWidget* parent, PictureBox* box) : QFrame(parent), box_(box) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -78,40 +79,46 @@ class PictureWidget : public QFrame {
     repaintPending_ = true;
     const qint64 wait = lastPaint_.isValid() ? refreshMs() - lastPaint_.elapsed() : 0;
     if (wait <= 0)
-      update(contentsRect());  // the frame around stays as it is
+      update(rasterRect());
     else
-      QTimer::singleShot(int(wait), this, [this] { update(contentsRect()); });
+      QTimer::singleShot(int(wait), this, [this] { update(rasterRect()); });
   }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     repaintPending_ = false;
     lastPaint_.start();
-    fitRaster();  // the window may have moved to a screen of another ratio
+    box_->fitRaster();  // the window may have moved to a screen of another ratio
     if (!contentsRect().contains(e->rect())) QFrame::paintEvent(e);
     QPainter p(this);
-    p.drawImage(contentsRect().topLeft(), canvas_->screenImage());
+    paintRaster(p, *box_, contentsRect(), devicePixelRatio());
   }
   void resizeEvent(QResizeEvent* e) override {
     QFrame::resizeEvent(e);
-    fitRaster();
+    box_->fitRaster();
   }
   bool event(QEvent* e) override {
-    if (isRatioChange(e)) fitRaster();
+    if (isRatioChange(e)) box_->fitRaster();
+    if (e->type() == QEvent::ContextMenu) {
+      box_->form().teacher().showMenu(static_cast<QContextMenuEvent*>(e));
+      return true;
+    }
     return QFrame::event(e);
   }
 
- public:
-  // The raster as large as the inside of the frame, in the screen's own pixels.
-  void fitRaster() { canvas_->resizePixels(contentsRect().size(), devicePixelRatio()); }
-
  private:
+  // The part a repaint copies: the inside of the frame, and the raster's last column and row
+  // that, rounded up at ratios between whole numbers, reach into the frame.
+  QRect rasterRect() const {
+    return box_->devicePixelRatio() == 1 ? contentsRect()
+                                         : contentsRect().adjusted(0, 0, 1, 1) & rect();
+  }
   qint64 refreshMs() const {
     const qreal hz = screen() ? screen()->refreshRate() : 60.0;
     return qint64(1000.0 / std::clamp(hz, 30.0, 240.0));  // ms
   }
 
-  Canvas* canvas_;
+  PictureBox* box_;
   bool repaintPending_ = false;
   QElapsedTimer lastPaint_;
 };
@@ -123,7 +130,7 @@ PictureBox::PictureBox(Container* parent, QString name, const Rect& r)
       Control(parent, std::move(name), ControlKind::Picture,
               new PictureWidget(parent->clientWidget(), this), r, kSysWindowText, kSysButtonFace) {
   auto* w = static_cast<PictureWidget*>(widget());
-  w->fitRaster();
+  fitRaster();
   Canvas::setBackColor(kSysButtonFace);
   w->installEventFilter(new ClickFilter(
       w, [this] { fireClick(); }, [this] { fireDblClick(); }, true));
@@ -133,10 +140,19 @@ QWidget* PictureBox::clientWidget() const {
   return widget();
 }
 QPointF PictureBox::unitsToPixels(double x, double y) const {
-  return toPixelF(x, y) + QPointF(static_cast<QFrame*>(widget())->contentsRect().topLeft());
+  return toPixelF(x, y) + QPointF(border_, border_);
 }
 QPointF PictureBox::pixelsToUnits(QPointF px) const {
-  return fromPixel(px - QPointF(static_cast<QFrame*>(widget())->contentsRect().topLeft()));
+  return fromPixel(px - QPointF(border_, border_));
+}
+void PictureBox::fitRaster() {
+  resizePixels(designRect().size() - QSize(2 * border_, 2 * border_),
+               widget()->devicePixelRatio() * zoom());
+}
+void PictureBox::applyZoom() {
+  static_cast<QFrame*>(widget())->setLineWidth(int(std::lround(border_ * zoom())));
+  Control::applyZoom();
+  fitRaster();
 }
 void PictureBox::setBackColor(Color c) {
   Canvas::setBackColor(c);
@@ -170,12 +186,14 @@ QPoint PictureBox::clickPoint() const {
 void PictureBox::resized() {
   // A hidden widget gets its resize event only when shown; the raster and the scale must
   // follow the new size at once, for the handler that resized the picture goes on using them.
-  static_cast<PictureWidget*>(widget())->fitRaster();
+  fitRaster();
 }
 void PictureBox::setBorderStyle(int style) {
   auto* w = static_cast<QFrame*>(widget());
+  border_ = style ? 2 : 0;
   w->setFrameStyle(style ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-  static_cast<PictureWidget*>(w)->fitRaster();
+  w->setLineWidth(int(std::lround(border_ * zoom())));
+  fitRaster();
 }
 
 }  // namespace ui

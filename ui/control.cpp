@@ -31,6 +31,24 @@ using namespace detail;
 
 // ---- Container ----
 
+namespace detail {
+
+void paintRaster(QPainter& p, const Canvas& canvas, const QRect& area, qreal screenRatio) {
+  const QImage shown = canvas.screenImage();
+  // One raster pixel to one screen pixel: the raster's own size in the widget's pixels.
+  const QRectF target(area.topLeft(), QSizeF(shown.size()) / screenRatio);
+  p.drawImage(target, shown);
+  // Rounded up, the raster's last column and row may reach a pixel beyond the area; rounded
+  // down, the zoomed area a pixel beyond the raster.
+  const QRegion bare = QRegion(area) - QRegion(target.toAlignedRect());
+  if (bare.isEmpty()) return;
+  p.setClipRegion(bare);
+  p.fillRect(area, toQColor(canvas.backColor()));
+  p.setClipping(false);
+}
+
+}  // namespace detail
+
 QPointF Container::unitsToPixels(double x, double y) const {
   return {x / kTwipsPerPixel, y / kTwipsPerPixel};
 }
@@ -116,44 +134,64 @@ Control::~Control() {
   delete widget_.data();
 }
 
+// Places and sizes are kept as the 100 % layout has them, so that they read back unchanged at
+// every zoom; the widget shows them zoomed.
 double Control::left() const {
-  return container_->pixelsToUnits(QPointF(widget_->pos())).x();
+  return container_->pixelsToUnits(QPointF(design_.topLeft())).x();
 }
 double Control::top() const {
-  return container_->pixelsToUnits(QPointF(widget_->pos())).y();
+  return container_->pixelsToUnits(QPointF(design_.topLeft())).y();
 }
 double Control::width() const {
-  return widget_->width() * std::fabs(container_->unitsPerPixelX());
+  return design_.width() * std::fabs(container_->unitsPerPixelX());
 }
 double Control::height() const {
-  return widget_->height() * std::fabs(container_->unitsPerPixelY());
+  return design_.height() * std::fabs(container_->unitsPerPixelY());
 }
 
 void Control::setLeft(double v) {
   const QPointF p = container_->unitsToPixels(v, 0);
-  widget_->move(int(std::lround(p.x())), widget_->y());
+  setDesignRect(QRect(QPoint(int(std::lround(p.x())), design_.y()), design_.size()));
 }
 void Control::setTop(double v) {
   const QPointF p = container_->unitsToPixels(0, v);
-  widget_->move(widget_->x(), int(std::lround(p.y())));
+  setDesignRect(QRect(QPoint(design_.x(), int(std::lround(p.y()))), design_.size()));
 }
 void Control::setWidth(double v) {
-  widget_->resize(pixels(v, container_->unitsPerPixelX()), widget_->height());
+  setDesignRect(
+      QRect(design_.topLeft(), QSize(pixels(v, container_->unitsPerPixelX()), design_.height())));
   resized();
 }
 void Control::setHeight(double v) {
-  widget_->resize(widget_->width(), pixels(v, container_->unitsPerPixelY()));
+  setDesignRect(
+      QRect(design_.topLeft(), QSize(design_.width(), pixels(v, container_->unitsPerPixelY()))));
   resized();
 }
 void Control::move(double left, double top) {
   const QPointF p = container_->unitsToPixels(left, top);
-  widget_->move(int(std::lround(p.x())), int(std::lround(p.y())));
+  setDesignRect(QRect(QPoint(int(std::lround(p.x())), int(std::lround(p.y()))), design_.size()));
 }
 void Control::setGeometry(const Rect& r) {
   move(r.left, r.top);
-  widget_->resize(pixels(r.width, container_->unitsPerPixelX()),
-                  pixels(r.height, container_->unitsPerPixelY()));
+  setDesignRect(QRect(design_.topLeft(), QSize(pixels(r.width, container_->unitsPerPixelX()),
+                                               pixels(r.height, container_->unitsPerPixelY()))));
   resized();
+}
+void Control::setDesignRect(const QRect& r) {
+  design_ = r;
+  // A move and a resize apart, as a program's Left and Width are: a resize handler that
+  // follows the widget's events sees one event for each.
+  const QRect shown = zoomed(r, zoom());
+  if (shown.topLeft() != widget_->pos()) widget_->move(shown.topLeft());
+  if (shown.size() != widget_->size()) widget_->resize(shown.size());
+}
+
+double Control::zoom() const {
+  return container_->form().zoom();
+}
+void Control::applyZoom() {
+  setDesignRect(design_);
+  if (ownFont_) widget_->setFont(toQFont(font_, true, zoom()));
 }
 
 void Control::setVisible(bool on) {
@@ -180,12 +218,13 @@ void Control::setAccessibleName(const QString& name) {
 }
 
 FontSpec Control::font() const {
-  return ownFont_ ? font_ : fromQFont(widget_->font());
+  // An inherited font reads back as the widget shows it at 100 %.
+  return ownFont_ ? font_ : fromQFont(toQFont(container_->childFont()));
 }
 void Control::setFont(const FontSpec& f) {
   font_ = f;
   ownFont_ = true;
-  widget_->setFont(toQFont(f));
+  widget_->setFont(toQFont(f, true, zoom()));
 }
 void Control::setFontSize(double pt) {
   setFont(font().with(&FontSpec::size, pt));

@@ -25,6 +25,7 @@ namespace ui {
 
 class Form;
 class Control;
+class Teacher;
 
 // Left, top, width and height in the container's units (twips unless the container is a
 // picture box with its own scale).
@@ -47,6 +48,8 @@ class Container {
   virtual QPointF pixelsToUnits(QPointF px) const;
   virtual double unitsPerPixelX() const;
   virtual double unitsPerPixelY() const;
+  // The font the contained controls show when they have none of their own.
+  virtual FontSpec childFont() const = 0;
 };
 
 // What a control is, for tools that drive windows generically (the monkey tester).
@@ -130,16 +133,24 @@ class Control {
   // Whether the pupil can see the control to click it: it and every container up to the window
   // are visible.
   bool reachable() const;
+  void setDesignRect(const QRect& r);
   // Called after the program changed the control's size.
   virtual void resized() {}
+  // The window's zoom, and the control's place and size at 100 % in the container's pixels.
+  double zoom() const;
+  const QRect& designRect() const { return design_; }
+  // Places the widget and sets its font for the window's zoom.
+  virtual void applyZoom();
   void fireClick() { fire(onClick); }
   void fireDblClick() { fire(onDblClick); }
 
  private:
+  friend class Form;
   Container* container_;
   QString name_;
   ControlKind kind_;
   QPointer<QWidget> widget_;
+  QRect design_;  // px at 100 %
   bool visible_ = true;
   bool ownFont_ = false;
   FontSpec font_;
@@ -280,6 +291,7 @@ class Frame : public Control, public Container {
   void setCaption(const QString& text);
   QWidget* clientWidget() const override;
   Form& form() override { return container().form(); }
+  FontSpec childFont() const override { return Control::font(); }
 
  protected:
   // The pupil clicks the frame where no control inside it lies.
@@ -296,6 +308,10 @@ class PictureBox : public Canvas, public Control, public Container {
   QPointF pixelsToUnits(QPointF px) const override;
   double unitsPerPixelX() const override { return Canvas::unitsPerPixelX(); }
   double unitsPerPixelY() const override { return Canvas::unitsPerPixelY(); }
+  FontSpec childFont() const override { return Control::font(); }
+  // The raster as large as the inside of the frame at 100 %, drawn at the screen's ratio
+  // times the zoom.
+  void fitRaster();
 
   // Colours and font serve both the drawing and the widget.
   Color backColor() const { return Canvas::backColor(); }
@@ -314,8 +330,12 @@ class PictureBox : public Canvas, public Control, public Container {
 
  protected:
   void resized() override;
+  void applyZoom() override;
   // The pupil clicks the picture where no control inside it lies.
   QPoint clickPoint() const override;
+
+ private:
+  int border_ = 2;  // px at 100 %
 };
 
 // A plain rectangle drawn on the container's surface, beneath its controls; takes no clicks.
@@ -412,6 +432,7 @@ class Form : public Container, public Canvas {
 
   QWidget* clientWidget() const override;
   Form& form() override { return *this; }
+  FontSpec childFont() const override;
   // The top-level window (tests grab it; main shows it).
   QWidget* window() const;
   // The form whose top-level window `window` is, or nullptr (tools that find a program's
@@ -434,6 +455,20 @@ class Form : public Container, public Canvas {
   bool visible() const;
   void show() { setVisible(true); }
   void hide() { setVisible(false); }
+
+  // The zoom the window is shown at (1 is the layout of the design). Places, sizes and fonts
+  // grow by it and pictures are drawn at the screen's ratio times it; what the program reads
+  // back (twips, scale sizes, Form_Resize's size) is that of 100 %.
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  // The window filling the screen at the largest zoom that fits it whole, centred; leaving
+  // returns the zoom and place it had.
+  bool fullScreen() const { return fullScreen_.on; }
+  void setFullScreen(bool on);
+  // The inner area as the screen shows it now, in the screen's pixels.
+  QImage clientImage() const;
+  // The teacher's commands of this window: zoom, full screen, save, copy, About.
+  Teacher& teacher() { return *teacher_; }
 
   // The inner size in twips (the form's ScaleWidth and ScaleHeight without a Scale).
   double clientWidth() const;
@@ -466,15 +501,37 @@ class Form : public Container, public Canvas {
   friend class Menu;
   friend class TimerControl;
   friend class FormWindow;
+  friend class FormClient;
+  friend class Teacher;
   void layoutClient();
   void clientResized();
+  void fitRaster();
+  // Places, sizes and fonts for the zoom now set.
+  void applyZoom();
+  int menuBarHeight() const;
+  // The window as large as the inner area at the zoom, with the menu bar.
+  void fitWindow(bool fixed);
+  // The largest zoom at which the window fits `area` whole.
+  double zoomToFit(QSize area) const;
   QMenuBar* menuBar();
 
   std::unique_ptr<QWidget> window_;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
+  std::unique_ptr<Teacher> teacher_;
   bool loaded_ = false;
+  bool shown_ = false;
   bool mainWindow_ = false;
+  bool resizable_ = true;
+  bool laying_ = false;
+  double zoom_ = 1;
+  QSize design_;  // the inner area at 100 %, px
+  FontSpec windowFont_;
+  struct {
+    bool on = false;
+    double zoom = 1;  // before
+    QPoint place;     // before, the frame's corner
+  } fullScreen_;
   QSize lastResize_;
   std::vector<Control*> controls_;
   std::vector<Menu*> menus_;

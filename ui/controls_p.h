@@ -19,6 +19,10 @@ namespace ui::detail {
 // clicks a picture or frame itself rather than a control inside it. None when they cover it all.
 std::optional<QPoint> barePoint(const QWidget* w);
 
+// Copies the canvas's raster into `area` of a widget whose screen has `screenRatio`, one raster
+// pixel to one screen pixel; what the raster does not reach shows the background colour.
+void paintRaster(QPainter& p, const Canvas& canvas, const QRect& area, qreal screenRatio);
+
 // Turns the mouse events of a widget into Click and DblClick: a click on release inside the
 // widget, a double click on the second press; the release that ends a double click is not a
 // further click. `consume` keeps the events from reaching the window beneath.

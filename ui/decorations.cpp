@@ -54,11 +54,13 @@ class DecorationWidget : public QWidget {
 
 Shape::Shape(Container* parent, QString name, const Rect& r, Color border)
     : Control(parent, std::move(name), ControlKind::Decoration,
-              new DecorationWidget(parent->clientWidget(),
-                                   [this](QPainter& p, QRect rect) {
-                                     p.setPen(toQColor(foreColor()));
-                                     p.drawRect(rect.adjusted(0, 0, -1, -1));
-                                   }),
+              new DecorationWidget(
+                  parent->clientWidget(),
+                  [this](QPainter& p, QRect) {
+                    if (zoom() != 1) p.scale(zoom(), zoom());
+                    p.setPen(toQColor(foreColor()));
+                    p.drawRect(QRect(QPoint(0, 0), designRect().size()).adjusted(0, 0, -1, -1));
+                  }),
               r, border, kSysButtonFace) {
   setAccessibleName(this->name());
 }
@@ -73,16 +75,17 @@ void Shape::applyColors() {
 LineShape::LineShape(Container* parent, QString name, double x1, double y1, double x2, double y2,
                      Color color, int width)
     : Control(parent, std::move(name), ControlKind::Decoration,
-              new DecorationWidget(
-                  parent->clientWidget(),
-                  [this, x1, y1, x2, y2, width](QPainter& p, QRect) {
-                    QPen pen(toQColor(foreColor()));
-                    pen.setWidth(width);
-                    p.setPen(pen);
-                    const QPointF a = container().unitsToPixels(x1, y1) - QPointF(widget()->pos());
-                    const QPointF b = container().unitsToPixels(x2, y2) - QPointF(widget()->pos());
-                    p.drawLine(a.toPoint(), b.toPoint());
-                  }),
+              new DecorationWidget(parent->clientWidget(),
+                                   [this, x1, y1, x2, y2, width](QPainter& p, QRect) {
+                                     if (zoom() != 1) p.scale(zoom(), zoom());
+                                     QPen pen(toQColor(foreColor()));
+                                     pen.setWidth(width);
+                                     p.setPen(pen);
+                                     const QPointF at(designRect().topLeft());
+                                     const QPointF a = container().unitsToPixels(x1, y1) - at;
+                                     const QPointF b = container().unitsToPixels(x2, y2) - at;
+                                     p.drawLine(a.toPoint(), b.toPoint());
+                                   }),
               Rect{std::min(x1, x2) - 15 * width, std::min(y1, y2) - 15 * width,
                    std::fabs(x2 - x1) + 30 * width, std::fabs(y2 - y1) + 30 * width},
               color, kSysButtonFace) {

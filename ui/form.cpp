@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -25,6 +26,7 @@
 
 #include "pointer.h"
 #include "qtbridge.h"
+#include "teacher.h"
 
 namespace ui {
 
@@ -42,6 +44,26 @@ class FormWindow : public QWidget {
     QWidget::resizeEvent(e);
     form_->layoutClient();
   }
+  void keyPressEvent(QKeyEvent* e) override {
+    // Keys no control took open the teacher's menu: Shift+F10, and the menu key except on a
+    // text box or scroll bar, which open their own menus for it.
+    const QWidget* focus = focusWidget();
+    const bool ownMenu = qobject_cast<const QLineEdit*>(focus) ||
+                         qobject_cast<const QTextEdit*>(focus) ||
+                         qobject_cast<const QScrollBar*>(focus);
+    if ((e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) ||
+        (e->key() == Qt::Key_Menu && !ownMenu))
+      form_->teacher().showMenu(nullptr);
+    else
+      QWidget::keyPressEvent(e);
+  }
+  void changeEvent(QEvent* e) override {
+    QWidget::changeEvent(e);
+    // The window system (or the pupil) took the window out of full screen.
+    if (e->type() == QEvent::WindowStateChange && form_->fullScreen() &&
+        !(windowState() & Qt::WindowFullScreen))
+      form_->setFullScreen(false);
+  }
   void closeEvent(QCloseEvent* e) override {
     if (form_->mainWindow_) requestEnd();
     QWidget::closeEvent(e);
@@ -50,8 +72,6 @@ class FormWindow : public QWidget {
  private:
   Form* form_;
 };
-
-namespace {
 
 // The inner area of a window: shows the form's own drawing and takes the clicks on the bare
 // window.
@@ -66,22 +86,22 @@ class FormClient : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    // The window may have moved to a screen of another ratio.
-    if (devicePixelRatio() != form_->devicePixelRatio()) fitRaster();
+    form_->fitRaster();  // the window may have moved to a screen of another ratio
     QPainter p(this);
-    p.drawImage(0, 0, form_->screenImage());
+    paintRaster(p, *form_, rect(), devicePixelRatio());
   }
   bool event(QEvent* e) override {
-    if (isRatioChange(e)) fitRaster();
+    if (isRatioChange(e)) form_->fitRaster();
+    if (e->type() == QEvent::ContextMenu) {
+      form_->teacher().showMenu(static_cast<QContextMenuEvent*>(e));
+      return true;
+    }
     return QWidget::event(e);
   }
-  void fitRaster() { form_->resizePixels(size(), devicePixelRatio()); }
 
  private:
   Form* form_;
 };
-
-}  // namespace
 
 Form::Form(const QString& caption, double clientWidth, double clientHeight)
     : Canvas([this] { client_->update(); }), window_(std::make_unique<FormWindow>(this)) {
@@ -92,6 +112,7 @@ Form::Form(const QString& caption, double clientWidth, double clientHeight)
   window_->setFont(toQFont(FontSpec{}));
   setClientSize(clientWidth, clientHeight);
   Canvas::setBackColor(kSysButtonFace);
+  teacher_ = std::make_unique<Teacher>(*this);
 }
 
 Form::~Form() = default;
@@ -103,6 +124,9 @@ Form* Form::ofWindow(const QWidget* window) {
 
 QWidget* Form::clientWidget() const {
   return client_;
+}
+FontSpec Form::childFont() const {
+  return windowFont_;
 }
 QWidget* Form::window() const {
   return window_.get();
@@ -121,6 +145,7 @@ void Form::setIcon(const QString& resourcePath) {
   window_->setWindowIcon(QIcon(resourcePath));
 }
 void Form::setResizable(bool on) {
+  resizable_ = on;
   if (on) {
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -140,7 +165,13 @@ void Form::load() {
 void Form::setVisible(bool on) {
   if (on) {
     load();
-    if (!programEnded()) window_->show();
+    if (programEnded()) return;
+    if (!shown_) teacher_->firstShowing();
+    window_->show();
+    if (!shown_) {
+      shown_ = true;
+      teacher_->shown();
+    }
   } else {
     window_->hide();
   }
@@ -150,31 +181,119 @@ bool Form::visible() const {
 }
 
 double Form::clientWidth() const {
-  return pixelsToTwips(client_->width());
+  return pixelsToTwips(design_.width());
 }
 double Form::clientHeight() const {
-  return pixelsToTwips(client_->height());
+  return pixelsToTwips(design_.height());
 }
 
 void Form::setClientSize(double width, double height) {
-  const int bar = menuBar_ ? menuBar_->sizeHint().height() : 0;
-  window_->resize(std::max(1, twipsToPixels(width)), std::max(1, twipsToPixels(height) + bar));
+  design_ = QSize(std::max(1, twipsToPixels(width)), std::max(1, twipsToPixels(height)));
+  if (!fullScreen_.on) fitWindow(false);
   layoutClient();
 }
 
+int Form::menuBarHeight() const {
+  return menuBar_ ? menuBar_->sizeHint().height() : 0;
+}
+
+void Form::fitWindow(bool fixed) {
+  const QSize inner = zoomed(design_, zoom_);
+  const QSize size(inner.width(), inner.height() + menuBarHeight());
+  if (fixed)
+    window_->setFixedSize(size);
+  else
+    window_->resize(size);
+}
+
 void Form::layoutClient() {
-  const int bar = menuBar_ ? menuBar_->sizeHint().height() : 0;
-  if (menuBar_) menuBar_->setGeometry(0, 0, window_->width(), bar);
-  client_->setGeometry(0, bar, window_->width(), std::max(1, window_->height() - bar));
+  if (laying_) return;
+  laying_ = true;
+  if (fullScreen_.on) {
+    // The design's layout, as large as the screen allows, in the middle of it.
+    const double fit = zoomToFit(window_->size());
+    if (fit != zoom_) setZoom(fit);
+    const int bar = menuBarHeight();
+    const QSize inner = zoomed(design_, zoom_);
+    const QPoint at((window_->width() - inner.width()) / 2,
+                    (window_->height() - inner.height() - bar) / 2);
+    if (menuBar_) menuBar_->setGeometry(at.x(), at.y(), inner.width(), bar);
+    client_->setGeometry(QRect(at + QPoint(0, bar), inner));
+  } else {
+    const int bar = menuBarHeight();
+    if (menuBar_) menuBar_->setGeometry(0, 0, window_->width(), bar);
+    client_->setGeometry(0, bar, window_->width(), std::max(1, window_->height() - bar));
+    // A size the pupil gave the window is a new design size; the one the zoom gave is not.
+    if (zoomed(design_, zoom_) != client_->size())
+      design_ = QSize(std::max(1, int(std::lround(client_->width() / zoom_))),
+                      std::max(1, int(std::lround(client_->height() / zoom_))));
+  }
+  laying_ = false;
   clientResized();
 }
 
+double Form::zoomToFit(QSize area) const {
+  // The menu bar grows with the zoom, as its font does.
+  const double bar = menuBarHeight() / zoom_;
+  const double fit =
+      std::min(area.width() / double(design_.width()), area.height() / (design_.height() + bar));
+  return std::floor(fit * 100) / 100;
+}
+
+void Form::fitRaster() {
+  resizePixels(design_, client_->devicePixelRatio() * zoom_);
+}
+
 void Form::clientResized() {
-  resizePixels(client_->size(), client_->devicePixelRatio());
-  if (loaded_ && client_->size() != lastResize_) {
-    lastResize_ = client_->size();
+  fitRaster();
+  if (loaded_ && design_ != lastResize_) {
+    lastResize_ = design_;
     fire([this] { Form_Resize(); });
   }
+}
+
+void Form::setZoom(double zoom) {
+  if (zoom == zoom_ || !(zoom > 0)) return;
+  zoom_ = zoom;
+  applyZoom();
+}
+
+void Form::applyZoom() {
+  window_->setFont(toQFont(windowFont_, true, zoom_));
+  for (Control* c : controls_)
+    c->applyZoom();
+  if (!fullScreen_.on) fitWindow(!resizable_);
+  layoutClient();
+  client_->update();
+}
+
+void Form::setFullScreen(bool on) {
+  if (on == fullScreen_.on) return;
+  if (on) {
+    fullScreen_.zoom = zoom_;
+    fullScreen_.place = window_->pos();
+    fullScreen_.on = true;
+    if (!resizable_) {
+      window_->setMinimumSize(0, 0);
+      window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    window_->setWindowState(window_->windowState() | Qt::WindowFullScreen);
+    // Without a window manager to honour the state (a bare X server), the size is asked too.
+    if (const QScreen* screen = window_->screen()) window_->setGeometry(screen->geometry());
+    teacher_->leave_->setShortcut(QKeySequence(Qt::Key_Escape));
+    layoutClient();
+  } else {
+    fullScreen_.on = false;
+    teacher_->leave_->setShortcut(QKeySequence());
+    window_->setWindowState(window_->windowState() & ~Qt::WindowFullScreen);
+    zoom_ = fullScreen_.zoom;
+    applyZoom();
+    window_->move(fullScreen_.place);
+  }
+}
+
+QImage Form::clientImage() const {
+  return client_->grab().toImage();
 }
 
 WindowState Form::windowState() const {
@@ -204,7 +323,8 @@ void Form::setBackColor(Color c) {
 }
 void Form::setFont(const FontSpec& f) {
   Canvas::setFont(f);
-  window_->setFont(toQFont(f));
+  windowFont_ = f;
+  window_->setFont(toQFont(f, true, zoom_));
 }
 
 void Form::click() {

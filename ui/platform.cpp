@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDateTime>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -80,6 +81,14 @@ class QtPlatform : public Platform {
                           QCoreApplication::translate("ui", "Ошибка выполнения"),
                           message + QStringLiteral("\n\n") +
                               QCoreApplication::translate("ui", "Программа будет закрыта."));
+  }
+  QString saveFileName(const QString& title, const QString& proposed,
+                       const QString& filter) override {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, proposed, filter,
+                                        nullptr, QFileDialog::DontUseNativeDialog);
+  }
+  void showMessage(const QString& title, const QString& text) override {
+    QMessageBox::information(QApplication::activeWindow(), title, text);
   }
 
  private:

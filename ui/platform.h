@@ -53,6 +53,11 @@ class Platform {
   virtual void end() = 0;
   // Shows a run-time error to the pupil before the program ends.
   virtual void showRuntimeError(const QString& message) = 0;
+  // The save dialog, opened at `proposed`: the file chosen, or an empty text when cancelled.
+  virtual QString saveFileName(const QString& title, const QString& proposed,
+                               const QString& filter) = 0;
+  // A message box with an OK button.
+  virtual void showMessage(const QString& title, const QString& text) = 0;
 };
 
 // The platform in force: the Qt one unless a test installed another.

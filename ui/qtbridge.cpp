@@ -49,10 +49,11 @@ QStringList familiesFor(const QString& name) {
 
 }  // namespace
 
-QFont toQFont(const FontSpec& wanted, bool antialias) {
+QFont toQFont(const FontSpec& wanted, bool antialias, double zoom) {
   QFont f;
   f.setFamilies(familiesFor(wanted.name));
-  f.setPixelSize(std::max(1, int(std::lround(wanted.size * 96.0 / 72.0))));
+  const long px = std::lround(wanted.size * 96.0 / 72.0);
+  f.setPixelSize(std::max(1, int(zoom == 1 ? px : std::lround(px * zoom))));
   f.setBold(wanted.bold);
   f.setItalic(wanted.italic);
   f.setUnderline(wanted.underline);

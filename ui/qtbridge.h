@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QRect>
 #include <cmath>
 
 #include "platform.h"
@@ -21,13 +22,26 @@ inline double pixelsToTwips(int px) {
   return px * kTwipsPerPixel;
 }
 
+// A rectangle of the 100 % layout as a window zoomed by `zoom` shows it: edges are rounded, not
+// sizes, so that controls that touch at 100 % touch at every zoom.
+inline QRect zoomed(const QRect& r, double zoom) {
+  if (zoom == 1) return r;
+  const auto at = [zoom](int v) { return int(std::lround(v * zoom)); };
+  return QRect(QPoint(at(r.left()), at(r.top())),
+               QPoint(at(r.left() + r.width()) - 1, at(r.top() + r.height()) - 1));
+}
+inline QSize zoomed(QSize s, double zoom) {
+  return zoomed(QRect(QPoint(0, 0), s), zoom).size();
+}
+
 // Resolves system colours (top bit set) through the application palette.
 QColor toQColor(Color c);
 Color fromQColor(const QColor& c);
 
 // A font at the size the windows were laid out for: points at 96 dots an inch, so that text
-// keeps its proportion to the twips of the layout on any screen.
-QFont toQFont(const FontSpec& wanted, bool antialias = true);
+// keeps its proportion to the twips of the layout on any screen; `zoom` times that in a zoomed
+// window.
+QFont toQFont(const FontSpec& wanted, bool antialias = true, double zoom = 1);
 FontSpec fromQFont(const QFont& font);
 
 // The widget went to another screen or its screen changed its pixel ratio: a raster kept in

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lessons on an English desktop: CTest runs these windows with LESSON_LANG=en, and the
 // language a program takes from each kind of desktop is asked of a program started there.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -12,6 +15,7 @@
 #include "launcher.h"
 #include "oscillationsquiz.h"
 #include "ui/app.h"
+#include "ui/teacher.h"
 #include "ui/testkit/fakeplatform.h"
 #include "varden.h"
 
@@ -162,6 +166,32 @@ class EnglishTest : public QObject {
     q.Command7.click();
     q.Command3.click();
     QCOMPARE(q.Text1.text(), QStringLiteral("Choose a question and an answer "));
+  }
+
+  // The teacher's menu, opened by Shift+F10, and its About box, chosen by a screen reader.
+  void teacherMenu() {
+    ui::testkit::FakePlatform fake;
+    Varden w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window()));
+    QTest::keyClick(w.Command3.widget(), Qt::Key_F10, Qt::ShiftModifier);
+    QMenu* menu = w.teacher().menu();
+    QVERIFY(menu && menu->isVisible());
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+    QStringList names;
+    for (int i = 0; i < items->childCount(); ++i)
+      if (items->child(i)->role() == QAccessible::MenuItem)
+        names << items->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{"Larger", "Smaller", "Normal size", "Full screen", "Save picture…",
+                                 "Copy picture", "About"}));
+    items->child(items->childCount() - 1)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(fake.messages.size(), 1);
+    QVERIFY2(fake.messages[0].startsWith(QStringLiteral(
+                 "About: ChargeLab\n\nVersion 1.0.0\n\nThis is free software: you may")),
+             qPrintable(fake.messages[0]));
+    menu->hide();
   }
 
   // The launcher lists the programs by their English names and lines, and says why one

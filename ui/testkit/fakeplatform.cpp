@@ -68,6 +68,14 @@ FontSpec FakePlatform::chooseFont(const FontSpec& current) {
   return f;
 }
 
+QString FakePlatform::saveFileName(const QString&, const QString& proposed, const QString&) {
+  proposedFiles << proposed;
+  if (saveAnswers.empty()) return {};
+  QString answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
 QStringList controlsWithoutAccessibleName(const Form& form) {
   QStringList missing;
   for (const Control* c : form.controls())

@@ -37,6 +37,12 @@ class FakePlatform : public Platform {
   std::deque<FontSpec> fontAnswers;
   QStringList prompts;
 
+  // The save dialog's answers in turn (an empty queue cancels it), and what it proposed.
+  std::deque<QString> saveAnswers;
+  QStringList proposedFiles;
+  // Message boxes shown, as "title: text".
+  QStringList messages;
+
   int beeps = 0;
   bool ended = false;
   QStringList errors;
@@ -54,6 +60,11 @@ class FakePlatform : public Platform {
   void beep() override { ++beeps; }
   void end() override { ended = true; }
   void showRuntimeError(const QString& message) override { errors << message; }
+  QString saveFileName(const QString& title, const QString& proposed,
+                       const QString& filter) override;
+  void showMessage(const QString& title, const QString& text) override {
+    messages << title + QStringLiteral(": ") + text;
+  }
 
  private:
   double now_ = 10 * 3600.0;

@@ -19,6 +19,7 @@
 //                     click that starts one goes on with the next step at its first pause)
 //   shot FILE [WINDOW]  saves the main window, or the open window captioned WINDOW, as DIR/FILE
 //                     (compares it with REFDIR/FILE)
+//   fullscreen        the main window fills the screen, as F11 makes it
 // An animation still running after the last step is ended as the program's End ends it.
 #include <QApplication>
 #include <QDir>
@@ -101,6 +102,10 @@ class SceneDriver {
       mainForm().setClientSize(words[1].toDouble(), words[2].toDouble());
     } else if (verb == QLatin1String("ticks") && words.size() == 4) {
       tick(words[1], words[2].toInt(), words[3].toDouble());
+    } else if (verb == QLatin1String("fullscreen") && words.size() == 1) {
+      mainForm().setFullScreen(true);
+      for (int i = 0; i < 3; ++i)
+        fake_.processEvents();  // the screen's size comes back queued
     } else if (verb == QLatin1String("shot") && (words.size() == 2 || words.size() == 3)) {
       shoot(words[1], words.value(2));
     } else {

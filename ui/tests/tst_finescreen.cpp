@@ -186,7 +186,8 @@ class FineScreenTest : public QObject {
     QTest::newRow("ratio 1, width 1") << 1.0 << 1 << 1;
     QTest::newRow("ratio 2, width 1") << 2.0 << 1 << 2;
     QTest::newRow("ratio 2, width 3") << 2.0 << 3 << 6;
-    QTest::newRow("ratio 1.5, width 1") << 1.5 << 1 << 2;
+    // The raster rows of logical row 20 at 1.5: row 30 alone (row 21 has 31 and 32).
+    QTest::newRow("ratio 1.5, width 1") << 1.5 << 1 << 1;
     QTest::newRow("ratio 1.5, width 2") << 1.5 << 2 << 3;
     QTest::newRow("ratio 1.25, width 1") << 1.25 << 1 << 1;
   }
