@@ -27,8 +27,11 @@ long peakResidentKb() {
   return 0;
 }
 
+// The buttons that end an animation, in either language of the windows.
 bool isStopCaption(const QString& caption) {
-  return caption.contains(QStringLiteral("Стоп")) || caption.trimmed() == QStringLiteral("Очистка");
+  const QString c = caption.trimmed();
+  return c.contains(QStringLiteral("Стоп")) || c == QStringLiteral("Очистка") ||
+         c.startsWith(QStringLiteral("Stop")) || c == QStringLiteral("Clear");
 }
 
 void say(const QString& line) {
