@@ -11,6 +11,8 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "zoomstyle.h"
+
 namespace ui {
 namespace {
 
@@ -129,7 +131,7 @@ QString lessonLanguage() {
 
 void setUpApplication() {
   QCoreApplication::setOrganizationName(QStringLiteral("lesson-suite"));
-  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setStyle(makeLessonStyle());
   // The lessons are written in Russian and translated into the other languages; Qt's own
   // dialogs are written in English and translated into the rest.
   static QTranslator lessonTranslator;

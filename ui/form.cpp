@@ -27,6 +27,7 @@
 #include "pointer.h"
 #include "qtbridge.h"
 #include "teacher.h"
+#include "zoomstyle.h"
 
 namespace ui {
 
@@ -260,6 +261,7 @@ void Form::setZoom(double zoom) {
 
 void Form::applyZoom() {
   window_->setFont(toQFont(windowFont_, true, zoom_));
+  zoomOwnedWindows(window_.get(), zoom_);
   for (Control* c : controls_)
     c->applyZoom();
   if (!fullScreen_.on) fitWindow(!resizable_);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QClipboard>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,6 +40,8 @@ struct TeacherForm : Form {
   CommandButton Command1{this, "Command1", "Пуск", {3360, 2280, 1935, 495}};
   TextBox Text1{this, "Text1", "18,5", {3360, 1200, 1215, 495}};
   PictureBox Picture1{this, "Picture1", {120, 120, 3000, 1500}};
+  CheckBox Check1{this, "Check1", "Пучности", {3360, 1740, 1575, 375}};
+  ScrollBar HScroll1{this, "HScroll1", ScrollBar::Horizontal, 0, 10, 5, {120, 1740, 3000, 255}};
 };
 
 void keyTo(QWidget* w, const QString& keys) {
@@ -151,6 +156,55 @@ class TestTeacher : public QObject {
     after.draw();
     after.Picture1.pset(At(735, 360));  // (5, 5) of the other's scale
     QCOMPARE(form.Picture1.image(), after.Picture1.image());
+  }
+
+  // What the style draws grows with the window: the check box's square as drawn, the scroll
+  // bar's arrow button. The teacher's menu and a message box opened from the window take its
+  // zoomed font, the menu also when it was opened before the zoom changed.
+  void theStyleGrowsWithTheWindow_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("square");  // px
+    QTest::addColumn<int>("arrow");   // px along the bar
+    QTest::addColumn<int>("font");    // px
+    QTest::newRow("100 %") << "" << 14 << 14 << 12;
+    QTest::newRow("125 %") << "Ctrl++" << 17 << 17 << 15;
+    QTest::newRow("175 %, the menu opened at 100 %")
+        << "Shift+F10, Esc, Ctrl++, Ctrl++, Ctrl++" << 24 << 24 << 21;
+    QTest::newRow("full screen") << "F11" << 28 << 28 << 24;
+    QTest::newRow("back to 100 %") << "Ctrl++, Shift+F10, Esc, Ctrl+0" << 14 << 14 << 12;
+  }
+  void theStyleGrowsWithTheWindow() {
+    QFETCH(QString, keys);
+    QFETCH(int, square);
+    QFETCH(int, arrow);
+    QFETCH(int, font);
+    TeacherForm form;
+    for (const QString& k : (keys + ", Shift+F10").split(", ", Qt::SkipEmptyParts)) {
+      QWidget* popup = QApplication::activePopupWidget();
+      QTest::keySequence(popup ? popup : form.Command1.widget(), QKeySequence(k));
+    }
+    QVERIFY(form.teacher().menu()->isVisible());
+    QCOMPARE(QFontInfo(form.teacher().menu()->font()).pixelSize(), font);
+    QMessageBox box(QMessageBox::Information, "Form1", "Пуск", QMessageBox::Ok, form.window());
+    box.show();
+    QCOMPARE(QFontInfo(box.font()).pixelSize(), font);
+    // The square's outline across its middle row, in front of the background.
+    const QImage shown = form.Check1.widget()->grab().toImage();
+    const QRgb back = shown.pixel(0, 0);
+    int left = 0;
+    while (shown.pixel(left, shown.height() / 2) == back)
+      ++left;
+    int right = left;
+    while (shown.pixel(right, shown.height() / 2) != back)
+      ++right;
+    QScrollBar* bar = static_cast<QScrollBar*>(form.HScroll1.widget());
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.orientation = Qt::Horizontal;
+    const QRect button =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, bar);
+    QCOMPARE(right - left, square);
+    QCOMPARE(button.width(), arrow);
   }
 };
 
