@@ -47,10 +47,10 @@ void zoomWindowFont(QWidget* window, double zoom) {
 // does not change.
 class ZoomedOption {
  public:
-  ZoomedOption(const QStyleOption* option, const QWidget* widget) : shown_(option) {
-    const double zoom = zoomOf(widget);
-    if (zoom == 1) return;
-    const int dpi = int(std::lround(widget->logicalDpiY() * zoom));
+  ZoomedOption(const QStyleOption* option, const QWidget* widget)
+      : shown_(option), zoom_(zoomOf(widget)) {
+    if (zoom_ == 1) return;
+    const int dpi = int(std::lround(widget->logicalDpiY() * zoom_));
     if (option && std::lround(option->fontMetrics.fontDpi()) == dpi) return;  // done above
     QImage device(1, 1, QImage::Format_Mono);
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
@@ -75,9 +75,11 @@ class ZoomedOption {
   ZoomedOption(const ZoomedOption&) = delete;
   ZoomedOption& operator=(const ZoomedOption&) = delete;
   operator const QStyleOption*() const { return shown_; }
+  double zoom() const { return zoom_; }
 
  private:
   const QStyleOption* shown_;
+  double zoom_;
   QStyleOption* changed_ = nullptr;
   std::optional<QFontMetrics> kept_;
   std::optional<QStyleOption> own_;  // for a call without an option
@@ -113,7 +115,22 @@ class LessonStyle : public QProxyStyle {
   }
   void drawControl(ControlElement e, const QStyleOption* o, QPainter* p,
                    const QWidget* w) const override {
-    QProxyStyle::drawControl(e, ZoomedOption(o, w), p, w);
+    const ZoomedOption zoomed(o, w);
+    const auto* caption = qstyleoption_cast<const QStyleOptionButton*>(zoomed);
+    if (zoomed.zoom() == 1 || !caption || (e != CE_CheckBoxLabel && e != CE_RadioButtonLabel))
+      return QProxyStyle::drawControl(e, zoomed, p, w);
+    // Font sizes are whole pixels, so a zoomed caption may be a few pixels wider than the
+    // zoom makes its room, and one that fills its room at 100 % would lose its last letter:
+    // the gap between the mark and the caption gives way first, down to its width at 100 %.
+    QStyleOptionButton room = *caption;
+    const int over =
+        room.fontMetrics.size(Qt::TextShowMnemonic, room.text).width() - room.rect.width();
+    const int gap = pixelMetric(
+        e == CE_CheckBoxLabel ? PM_CheckBoxLabelSpacing : PM_RadioButtonLabelSpacing, o, w);
+    if (over > 0)
+      room.rect.setLeft(room.rect.left() -
+                        std::min(over, gap - int(std::lround(gap / zoomed.zoom()))));
+    QProxyStyle::drawControl(e, &room, p, w);
   }
   void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p,
                           const QWidget* w) const override {
