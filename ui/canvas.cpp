@@ -759,14 +759,37 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
     draw(p);
     p.setBrush(Qt::NoBrush);
   } else if (box.width() <= kCoveredFigureLimit && box.height() <= kCoveredFigureLimit) {
-    const int margin = penPixels_ + 4;
+    const int margin = penPixels_ + 4 + std::max(irx, iry) / 1000;
     paintCovered({1, box.x(), box.y(), box.width(), box.height(), whole, pie, a16, span16,
                   radiusToStart, radiusToEnd, ps.x(), ps.y(), pe.x(), pe.y()},
-                 box.adjusted(-margin, -margin, margin, margin), c, draw);
+                 (whole ? box : arcBounds(box, a16, span16) | QRect(pc, QSize(1, 1)))
+                     .adjusted(-margin, -margin, margin, margin),
+                 c, draw);
   } else {
     draw(p);
   }
   touched();
+}
+
+// The rectangle that holds the arc of the ellipse in `box` from a16 on for span16 (sixteenths of
+// a degree): its ends and the ends of the axes it passes.
+QRect Canvas::arcBounds(const QRect& box, int a16, int span16) {
+  const QPointF centre = QRectF(box).center();
+  const double rx = box.width() / 2.0, ry = box.height() / 2.0;
+  double left = centre.x(), right = left, top = centre.y(), bottom = top;
+  const auto take = [&](double degrees) {
+    const double t = degrees * M_PI / 180, x = centre.x() + rx * std::cos(t),
+                 y = centre.y() - ry * std::sin(t);
+    left = std::min(left, x), right = std::max(right, x);
+    top = std::min(top, y), bottom = std::max(bottom, y);
+  };
+  take(a16 / 16.0);
+  take((a16 + span16) / 16.0);
+  const int from = std::min(a16, a16 + span16), to = std::max(a16, a16 + span16);
+  for (int axis = int(std::floor(from / 1440.0)) * 1440; axis <= to; axis += 1440)
+    if (axis >= from) take(axis / 16.0);
+  return QRect(QPoint(int(std::floor(left)) - 1, int(std::floor(top)) - 1),
+               QPoint(int(std::ceil(right)) + 1, int(std::ceil(bottom)) + 1));
 }
 
 const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {

@@ -251,6 +251,7 @@ class Canvas {
   void plotPattern(QPoint at, const Pattern& pattern, Color c);
   const CircleSize& shapeOf(double radius, double aspect);
   const CircleSize& measureCircle(double radius, double aspect);
+  static QRect arcBounds(const QRect& box, int a16, int span16);
   // The pixels a text covers in the raster font from its baseline's left end, or nullptr
   // when it is to be drawn.
   const Pattern* textPattern(const QString& text);
