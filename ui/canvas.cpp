@@ -414,7 +414,7 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
   const QPoint px = toRaster(x, y);
   if (drawWidth_ == 1 && ratio_ != 1) {
     // All the raster pixels of its logical pixel, so that points tile as they do at ratio 1.
-    fillRaster(pixelBlock(x, y), c);
+    fillBlock(x, y, c);
   } else if (penPixels_ == 1) {
     if (unsigned(px.x()) < unsigned(rasterW_) && unsigned(px.y()) < unsigned(rasterH_)) {
       QRgb* const bits = rasterBits();
@@ -424,9 +424,19 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
     // The points of curves drawn on a fine screen: copied like small circles.
     plotPattern(px, figurePattern(0, 0, penPixels_), c);
   } else {
-    paintWide({3, px.x(), px.y()}, QRect(px, px), c, [&](QPainter& q) { q.drawPoint(px); });
+    widePoint(px, c);
   }
   touched();
+}
+
+// Apart from the points drawn at ratio 1, which pass here by the thousand.
+[[gnu::noinline]] void Canvas::fillBlock(double x, double y, Color c) {
+  fillRaster(pixelBlock(x, y), c);
+}
+
+// Apart from the points of curves, which pass here by the thousand.
+[[gnu::noinline]] void Canvas::widePoint(QPoint px, Color c) {
+  paintWide({3, px.x(), px.y()}, QRect(px, px), c, [&](QPainter& q) { q.drawPoint(px); });
 }
 
 void Canvas::line(Pt to, std::optional<Color> color, LineMode mode) {

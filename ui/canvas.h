@@ -212,6 +212,8 @@ class Canvas {
   // The figures of curves, called for every point: their arguments travel in registers.
   void psetAt(double x, double y, bool step, Color c);
   void markerAt(double x, double y, bool step, double radius, Color c);
+  void widePoint(QPoint px, Color c);
+  void fillBlock(double x, double y, Color c);
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
   // User coordinates to raster pixels.
