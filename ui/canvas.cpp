@@ -4,10 +4,12 @@
 #include <QFontMetrics>
 #include <QPainterPath>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 #include "errors.h"
 #include "qtbridge.h"
@@ -42,6 +44,8 @@ DrawRecord rec(DrawRecord::Kind kind, QPointF p1, QPointF p2, Color color) {
 // Outlines up to this half-axis (raster pixels) are copied from a stored pattern instead of
 // rasterised.
 constexpr int kOutlinePatternLimit = 64;
+// Figures up to this size (raster pixels) are copied from the pixels they covered before.
+constexpr int kCoveredFigureLimit = 8192;
 
 }  // namespace
 
@@ -51,6 +55,17 @@ constexpr int kOutlinePatternLimit = 64;
 [[gnu::always_inline]] inline QPoint Canvas::toRaster(double x, double y) const {
   return {toPixelInt((x - left_) / unitsPerRasterX_ + rasterShift_),
           toPixelInt((y - top_) / unitsPerRasterY_ + rasterShift_)};
+}
+
+// The raster pixels of the logical pixel under a point: the block a one-pixel point fills on a
+// fine screen. Every point of a curve drawn there passes through here.
+[[gnu::always_inline]] inline QRect Canvas::pixelBlock(double x, double y) const {
+  const int px = toPixelInt((x - left_) / unitsPerPixelX_),
+            py = toPixelInt((y - top_) / unitsPerPixelY_);
+  if (unsigned(px) < unsigned(logical_.width()) && unsigned(py) < unsigned(logical_.height()))
+    return QRect(QPoint(blockX_[size_t(px)], blockY_[size_t(py)]),
+                 QPoint(blockX_[size_t(px) + 1] - 1, blockY_[size_t(py) + 1] - 1));
+  return rasterBlocks(QPoint(px, py), QPoint(px, py));
 }
 
 namespace {
@@ -216,6 +231,12 @@ void Canvas::updateUnitsPerPixel() {
   rasterW_ = image_.width();
   rasterH_ = image_.height();
   rasterShift_ = (ratio_ - 1) / 2;
+  if (blockX_.size() != size_t(logical_.width()) + 1 ||
+      blockY_.size() != size_t(logical_.height()) + 1 || blockX_.back() != rasterW_ ||
+      blockY_.back() != rasterH_ || blocksRatio_ != ratio_) {
+    blocksRatio_ = ratio_;
+    updateBlockStarts();
+  }
   for (CircleSize& s : shapes_)
     s = CircleSize{};
 }
@@ -283,16 +304,24 @@ void Canvas::finishPainting() const {
   }
 }
 
-void Canvas::setPen(Color c) {
-  const int style = drawWidth_ == 1 && drawStyle_ == kDrawDashDot ? kDrawDashDot : kDrawSolid;
-  QPainter& p = painter();
-  if (c == penColor_ && penPixels_ == penWidth_ && style == penStyle_) return;
-  QPen pen(toQColor(c));
+int Canvas::penStyle() const {
+  return drawWidth_ == 1 && drawStyle_ == kDrawDashDot ? kDrawDashDot : kDrawSolid;
+}
+
+QPen Canvas::figurePen(const QColor& colour) const {
+  QPen pen(colour);
   pen.setWidth(penPixels_ == 1 ? 0 : penPixels_);
-  pen.setStyle(style == kDrawDashDot ? Qt::DashDotLine : Qt::SolidLine);
+  pen.setStyle(penStyle() == kDrawDashDot ? Qt::DashDotLine : Qt::SolidLine);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
-  p.setPen(pen);
+  return pen;
+}
+
+void Canvas::setPen(Color c) {
+  const int style = penStyle();
+  QPainter& p = painter();
+  if (c == penColor_ && penPixels_ == penWidth_ && style == penStyle_) return;
+  p.setPen(figurePen(toQColor(c)));
   penColor_ = c;
   penWidth_ = penPixels_;
   penStyle_ = style;
@@ -385,8 +414,7 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
   const QPoint px = toRaster(x, y);
   if (drawWidth_ == 1 && ratio_ != 1) {
     // All the raster pixels of its logical pixel, so that points tile as they do at ratio 1.
-    const QPoint at = toPixel(x, y);
-    fillRaster(rasterBlocks(at, at), c);
+    fillBlock(x, y, c);
   } else if (penPixels_ == 1) {
     if (unsigned(px.x()) < unsigned(rasterW_) && unsigned(px.y()) < unsigned(rasterH_)) {
       QRgb* const bits = rasterBits();
@@ -396,10 +424,19 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
     // The points of curves drawn on a fine screen: copied like small circles.
     plotPattern(px, figurePattern(0, 0, penPixels_), c);
   } else {
-    setPen(c);
-    painter().drawPoint(px);
+    widePoint(px, c);
   }
   touched();
+}
+
+// Apart from the points drawn at ratio 1, which pass here by the thousand.
+[[gnu::noinline]] void Canvas::fillBlock(double x, double y, Color c) {
+  fillRaster(pixelBlock(x, y), c);
+}
+
+// Apart from the points of curves, which pass here by the thousand.
+[[gnu::noinline]] void Canvas::widePoint(QPoint px, Color c) {
+  paintWide({3, px.x(), px.y()}, QRect(px, px), c, [&](QPainter& q) { q.drawPoint(px); });
 }
 
 void Canvas::line(Pt to, std::optional<Color> color, LineMode mode) {
@@ -432,6 +469,9 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
       if (logging_) record(rec(DrawRecord::Line, a, b, c));
       if (thin && (la.x() == lb.x() || la.y() == lb.y()))
         fillRaster(rasterBlocks(la, lb), c);
+      else if (penPixels_ > 1)
+        paintWide({2, pa.x(), pa.y(), pb.x(), pb.y()}, QRect(pa, pb).normalized(), c,
+                  [&](QPainter& q) { pa == pb ? q.drawPoint(pa) : q.drawLine(pa, pb); });
       else if (pa == pb)
         p.drawPoint(pa);
       else
@@ -470,18 +510,36 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
   touched();
 }
 
-QRect Canvas::rasterBlocks(QPoint a, QPoint b) const {
-  // Logical pixel p covers the raster pixels from floor(p × ratio) to the next one's less one;
-  // the last also takes the part pixel the raster, rounded up, has beyond the picture.
-  const auto first = [this](int p, int logical, int raster) {
-    return p >= logical ? raster + (p - logical) : int(std::floor(p * ratio_ + 1e-9));
+// Logical pixel p covers the raster pixels from floor(p × ratio) to the next one's less one;
+// the last also takes the part pixel the raster, rounded up, has beyond the picture.
+int Canvas::firstRasterPixel(int p, int logical, int raster) const {
+  return p >= logical ? raster + (p - logical) : int(std::floor(p * ratio_ + 1e-9));
+}
+
+// The first raster pixel of every logical column and row, and of the one after the last: the
+// points of curves find their blocks here rather than by rounding twice.
+void Canvas::updateBlockStarts() {
+  const auto fill = [this](std::vector<int>& starts, int logical, int raster) {
+    starts.resize(size_t(logical) + 1);
+    for (int p = 0; p <= logical; ++p)
+      starts[size_t(p)] = firstRasterPixel(p, logical, raster);
   };
+  fill(blockX_, logical_.width(), rasterW_);
+  fill(blockY_, logical_.height(), rasterH_);
+}
+
+QRect Canvas::rasterBlocks(QPoint a, QPoint b) const {
   const int x0 = std::min(a.x(), b.x()), x1 = std::max(a.x(), b.x());
   const int y0 = std::min(a.y(), b.y()), y1 = std::max(a.y(), b.y());
+  const int w = logical_.width(), h = logical_.height();
+  if (x0 >= 0 && y0 >= 0 && x1 < w && y1 < h) {
+    // Wholly on the picture, as nearly every point is.
+    return QRect(QPoint(blockX_[size_t(x0)], blockY_[size_t(y0)]),
+                 QPoint(blockX_[size_t(x1) + 1] - 1, blockY_[size_t(y1) + 1] - 1));
+  }
   const QRect r(
-      QPoint(first(x0, logical_.width(), rasterW_), first(y0, logical_.height(), rasterH_)),
-      QPoint(first(x1 + 1, logical_.width(), rasterW_) - 1,
-             first(y1 + 1, logical_.height(), rasterH_) - 1));
+      QPoint(firstRasterPixel(x0, w, rasterW_), firstRasterPixel(y0, h, rasterH_)),
+      QPoint(firstRasterPixel(x1 + 1, w, rasterW_) - 1, firstRasterPixel(y1 + 1, h, rasterH_) - 1));
   return r & QRect(0, 0, rasterW_, rasterH_);
 }
 
@@ -489,8 +547,144 @@ void Canvas::fillRaster(const QRect& r, Color c) {
   if (r.isEmpty()) return;
   QRgb* const bits = rasterBits();
   const QRgb rgb = rgbOf(c);
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    std::fill_n(bits + y * stride_ + r.left(), r.width(), rgb);
+  const int w = r.width();
+  QRgb* line = bits + r.top() * stride_ + r.left();
+  for (int y = r.top(); y <= r.bottom(); ++y, line += stride_)
+    for (int x = 0; x < w; ++x)  // a point's block is two or three pixels wide
+      line[x] = rgb;
+}
+
+namespace {
+
+// The raster pixels a figure drawn by the painter covers, as runs along rows, for the figures
+// drawn again and again (the wide arcs of a wave front, drawn and wiped every frame).
+struct CoveredKey {
+  std::array<int, 24> v{};
+  bool operator==(const CoveredKey& o) const { return v == o.v; }
+};
+struct CoveredKeyHash {
+  size_t operator()(const CoveredKey& k) const {
+    quint64 h = 1469598103934665603ull;
+    for (const int i : k.v)
+      h = (h ^ quint32(i)) * 1099511628211ull;
+    return size_t(h);
+  }
+};
+struct Covered {
+  int drawn = 0;
+  bool exact = true;  // false: the painter left pixels only partly covered; drawn each time
+  bool known = false;
+  std::vector<Canvas::Span> spans;
+};
+std::unordered_map<CoveredKey, Covered, CoveredKeyHash>& coveredFigures() {
+  static std::unordered_map<CoveredKey, Covered, CoveredKeyHash> figures;
+  return figures;
+}
+size_t coveredSpans = 0;
+constexpr size_t kCoveredFiguresLimit = 8192;
+constexpr size_t kCoveredSpansLimit = size_t(1) << 20;
+
+// A raster as large as the canvas's, black but while a figure is being measured on it.
+QImage& coverageScratch(QSize size) {
+  static QImage scratch;
+  if (scratch.size() != size) {
+    scratch = QImage(size, QImage::Format_RGB32);
+    scratch.fill(Qt::black);
+  }
+  return scratch;
+}
+
+}  // namespace
+
+// The painter rasterises a figure the same way on every raster of one size: drawn with the same
+// pen at the same raster coordinates, it covers the same pixels. So the second time a figure is
+// drawn it is rasterised once more on a scratch raster of the canvas's size, white on black,
+// its pixels kept, and from then on written straight into the raster.
+template <typename Draw>
+void Canvas::paintCovered(std::initializer_list<int> shape, const QRect& reach, Color c,
+                          Draw draw) {
+  CoveredKey key;
+  size_t n = 0;
+  for (const int v : {penPixels_, penStyle(), rasterW_, rasterH_})
+    key.v[n++] = v;
+  for (const int v : shape)
+    key.v[n++] = v;
+  const QRect bounds = reach & QRect(0, 0, rasterW_, rasterH_);
+  auto& figures = coveredFigures();
+  auto it = figures.find(key);
+  if (it == figures.end()) {
+    if (figures.size() >= kCoveredFiguresLimit || coveredSpans >= kCoveredSpansLimit) {
+      figures.clear();
+      coveredSpans = 0;
+    }
+    it = figures.emplace(key, Covered{}).first;
+  }
+  Covered& figure = it->second;
+  if (!figure.known && figure.exact && ++figure.drawn >= 2 && !bounds.isEmpty()) {
+    figure.known = true;
+    figure.exact = measureCovered(figure.spans, bounds, reach, draw);
+    coveredSpans += figure.spans.size();
+  }
+  if (!figure.known || !figure.exact) {
+    setPen(c);
+    draw(painter());
+    return;
+  }
+  QRgb* const bits = rasterBits();
+  const QRgb rgb = rgbOf(c);
+  for (const Span& span : figure.spans)
+    std::fill_n(bits + span.y * stride_ + span.x, span.length, rgb);
+}
+
+// The runs `draw` covers within `bounds` (of the raster) and whether they are whole pixels
+// that lie within `reach` too.
+// A figure of a wide pen around the raster rectangle `along`: a line or a point.
+template <typename Draw>
+void Canvas::paintWide(std::initializer_list<int> shape, const QRect& along, Color c, Draw draw) {
+  const int margin = penPixels_ + 4;
+  if (along.width() <= kCoveredFigureLimit && along.height() <= kCoveredFigureLimit) {
+    paintCovered(shape, along.adjusted(-margin, -margin, margin, margin), c, draw);
+  } else {
+    setPen(c);
+    draw(painter());
+  }
+}
+
+template <typename Draw>
+bool Canvas::measureCovered(std::vector<Span>& spans, const QRect& bounds, const QRect& reach,
+                            Draw draw) {
+  QImage& scratch = coverageScratch(image_.size());
+  bool exact = true;
+  {
+    QPainter p(&scratch);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(figurePen(Qt::white));
+    draw(p);
+  }
+  const QRgb black = QColor(Qt::black).rgb(), white = QColor(Qt::white).rgb();
+  for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+    QRgb* const line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
+    for (int x = bounds.left(); x <= bounds.right();) {
+      if (line[x] == black) {
+        ++x;
+        continue;
+      }
+      const int from = x;
+      for (; x <= bounds.right() && line[x] != black; ++x) {
+        exact = exact && line[x] == white;
+        line[x] = black;
+      }
+      spans.push_back({y, from, x - from});
+      // A figure that reaches its bounds' edge may cover more beyond: draw it each time.
+      exact = exact && from > reach.left() && x - 1 < reach.right() && y > reach.top() &&
+              y < reach.bottom();
+    }
+  }
+  if (!exact) {
+    scratch.fill(Qt::black);
+    spans.clear();
+  }
+  return exact;
 }
 
 [[gnu::always_inline]] inline const Canvas::CircleSize& Canvas::shapeOf(double radius,
@@ -553,27 +747,59 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
   // As with the window system's arc, ends that fall on the same pixel make a whole ellipse.
   const bool whole = !arc || ps == pe;
   const bool pie = radiusToStart && radiusToEnd;
+  double span = e - s;
+  if (span <= 0) span += kTwoPi;
+  const int a16 = whole ? 0 : int(std::lround(s * 180.0 / M_PI * 16)),
+            span16 = whole ? 0 : int(std::lround(span * 180.0 / M_PI * 16));
+  const auto draw = [&](QPainter& q) {
+    if (whole) {
+      q.drawEllipse(box);
+    } else if (pie) {
+      q.drawPie(box, a16, span16);
+    } else {
+      q.drawArc(box, a16, span16);
+      if (radiusToStart) q.drawLine(pc, ps);
+      if (radiusToEnd) q.drawLine(pc, pe);
+    }
+  };
   // Only closed figures are filled, a circle or a pie: an arc stays open even when its ends
   // meet and it is drawn as a whole ellipse.
-  p.setBrush(fillStyle_ != kFillTransparent && (!arc || pie) ? fillBrush(fillStyle_, fillColor_)
-                                                             : QBrush(Qt::NoBrush));
-  if (whole) {
-    p.drawEllipse(box);
+  if (fillStyle_ != kFillTransparent && (!arc || pie)) {
+    p.setBrush(fillBrush(fillStyle_, fillColor_));
+    draw(p);
+    p.setBrush(Qt::NoBrush);
+  } else if (box.width() <= kCoveredFigureLimit && box.height() <= kCoveredFigureLimit) {
+    const int margin = penPixels_ + 4 + std::max(irx, iry) / 1000;
+    paintCovered({1, box.x(), box.y(), box.width(), box.height(), whole, pie, a16, span16,
+                  radiusToStart, radiusToEnd, ps.x(), ps.y(), pe.x(), pe.y()},
+                 (whole ? box : arcBounds(box, a16, span16) | QRect(pc, QSize(1, 1)))
+                     .adjusted(-margin, -margin, margin, margin),
+                 c, draw);
   } else {
-    double span = e - s;
-    if (span <= 0) span += kTwoPi;
-    const int a16 = int(std::lround(s * 180.0 / M_PI * 16)),
-              span16 = int(std::lround(span * 180.0 / M_PI * 16));
-    if (pie) {
-      p.drawPie(box, a16, span16);
-    } else {
-      p.drawArc(box, a16, span16);
-      if (radiusToStart) p.drawLine(pc, ps);
-      if (radiusToEnd) p.drawLine(pc, pe);
-    }
+    draw(p);
   }
-  p.setBrush(Qt::NoBrush);
   touched();
+}
+
+// The rectangle that holds the arc of the ellipse in `box` from a16 on for span16 (sixteenths of
+// a degree): its ends and the ends of the axes it passes.
+QRect Canvas::arcBounds(const QRect& box, int a16, int span16) {
+  const QPointF centre = QRectF(box).center();
+  const double rx = box.width() / 2.0, ry = box.height() / 2.0;
+  double left = centre.x(), right = left, top = centre.y(), bottom = top;
+  const auto take = [&](double degrees) {
+    const double t = degrees * M_PI / 180, x = centre.x() + rx * std::cos(t),
+                 y = centre.y() - ry * std::sin(t);
+    left = std::min(left, x), right = std::max(right, x);
+    top = std::min(top, y), bottom = std::max(bottom, y);
+  };
+  take(a16 / 16.0);
+  take((a16 + span16) / 16.0);
+  const int from = std::min(a16, a16 + span16), to = std::max(a16, a16 + span16);
+  for (int axis = int(std::floor(from / 1440.0)) * 1440; axis <= to; axis += 1440)
+    if (axis >= from) take(axis / 16.0);
+  return QRect(QPoint(int(std::floor(left)) - 1, int(std::floor(top)) - 1),
+               QPoint(int(std::ceil(right)) + 1, int(std::ceil(bottom)) + 1));
 }
 
 const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
@@ -619,14 +845,24 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   const QPoint at = toRaster(x, y);
   if (drawWidth_ == 1 && ratio_ != 1) {
     // The circle's outline and the raster pixels of the point's logical pixel.
-    plotPattern(at, *shape->pattern, c);
-    const QPoint point = toPixel(x, y);
-    fillRaster(rasterBlocks(point, point), c);
+    const QRect block = pixelBlock(x, y);
+    const Pattern& outline = *shape->pattern;
+    if (&outline == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_ &&
+        block == lastMarkerBlock_)
+      return;
+    plotPattern(at, outline, c);
+    fillRaster(block, c);
     touched();
+    lastMarker_ = &outline;
+    lastMarkerAt_ = at;
+    lastMarkerColor_ = c;
+    lastMarkerBlock_ = block;
     return;
   }
   const Pattern& pattern = *shape->marker;
-  if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_) return;
+  if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_ &&
+      lastMarkerBlock_.isNull())
+    return;
   const QRect& b = pattern.bounds;
   QRgb* const bits = rasterBits();
   if (pattern.stride == stride_ && at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ &&
@@ -642,6 +878,7 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   lastMarker_ = &pattern;
   lastMarkerAt_ = at;
   lastMarkerColor_ = c;
+  lastMarkerBlock_ = QRect();
 }
 
 void Canvas::printText(const QString& text, bool newline) {

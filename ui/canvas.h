@@ -177,6 +177,11 @@ class Canvas {
   static size_t keptFigureBytes();
   static size_t keptFigureBytesPeak();
 
+  // A run of raster pixels along a row.
+  struct Span {
+    int y = 0, x = 0, length = 0;
+  };
+
   // The pixels a small figure covers, as offsets from its centre pixel.
   struct Pattern {
     bool exact = true;  // false: the figure cannot be copied, it is drawn each time
@@ -207,6 +212,8 @@ class Canvas {
   // The figures of curves, called for every point: their arguments travel in registers.
   void psetAt(double x, double y, bool step, Color c);
   void markerAt(double x, double y, bool step, double radius, Color c);
+  void widePoint(QPoint px, Color c);
+  void fillBlock(double x, double y, Color c);
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
   // User coordinates to raster pixels.
@@ -227,6 +234,17 @@ class Canvas {
   static QRgb rasterColorOf(Color c);
   void forgetRasterBits() const { bits_ = nullptr; }
   void setPen(Color c);
+  int penStyle() const;
+  QPen figurePen(const QColor& colour) const;
+  // Draws a figure with the pen in colour c: `draw(painter)` the first time, from its covered
+  // pixels once it comes again. `shape` with the pen and raster decides the pixels; `reach`
+  // holds them all.
+  template <typename Draw>
+  void paintCovered(std::initializer_list<int> shape, const QRect& reach, Color c, Draw draw);
+  template <typename Draw>
+  void paintWide(std::initializer_list<int> shape, const QRect& along, Color c, Draw draw);
+  template <typename Draw>
+  bool measureCovered(std::vector<Span>& spans, const QRect& bounds, const QRect& reach, Draw draw);
   static QBrush fillBrush(int style, Color c);
   void outline(const QRect& r);
   void printText(const QString& text, bool newline);
@@ -235,6 +253,7 @@ class Canvas {
   void plotPattern(QPoint at, const Pattern& pattern, Color c);
   const CircleSize& shapeOf(double radius, double aspect);
   const CircleSize& measureCircle(double radius, double aspect);
+  static QRect arcBounds(const QRect& box, int a16, int span16);
   // The pixels a text covers in the raster font from its baseline's left end, or nullptr
   // when it is to be drawn.
   const Pattern* textPattern(const QString& text);
@@ -247,6 +266,9 @@ class Canvas {
   void updateUnitsPerPixel();
   // The raster pixels of the logical pixels from a to b (logical pixel corners), clipped.
   QRect rasterBlocks(QPoint a, QPoint b) const;
+  QRect pixelBlock(double x, double y) const;
+  int firstRasterPixel(int p, int logical, int raster) const;
+  void updateBlockStarts();
   void fillRaster(const QRect& r, Color c);
 
   // One figure as drawn, in user coordinates, with the scale, pen and font of `state`.
@@ -320,6 +342,10 @@ class Canvas {
   double unitsPerPixelX_ = 1, unitsPerPixelY_ = 1;
   double unitsPerRasterX_ = 1, unitsPerRasterY_ = 1;
   double rasterShift_ = 0;  // raster pixels added to every mapped point
+  // The first raster pixel of each logical column and row and of the one past the last, at
+  // the ratio blocksRatio_.
+  std::vector<int> blockX_, blockY_;
+  double blocksRatio_ = 0;
   double curX_ = 0, curY_ = 0;
   Color back_ = kWhite;
   Color fore_ = kBlack;
@@ -344,6 +370,7 @@ class Canvas {
   const Pattern* lastMarker_ = nullptr;
   QPoint lastMarkerAt_;
   Color lastMarkerColor_ = 0;
+  QRect lastMarkerBlock_;  // of a point's logical pixel, on a fine screen
   CircleSize shapes_[4];
   int nextShape_ = 0;
 

@@ -153,6 +153,45 @@ class CanvasTest : public QObject {
     QCOMPARE(pixelsNot(c, kWhite), 0);
   }
 
+  // Figures the painter draws are copied from the pixels they covered once they come again.
+  void aFigureDrawnAgainCoversThePixelsItCoveredFirst_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("figure");
+    const char* names[] = {"wide arc",  "wide arc with radii", "wide circle",
+                           "wide line", "wide point",          "thin dash-dot arc"};
+    for (const double ratio : {1.0, 1.25, 1.75, 2.2})
+      for (int figure = 0; figure < 6; ++figure)
+        QTest::addRow("%s at %g", names[figure], ratio) << ratio << figure;
+  }
+  void aFigureDrawnAgainCoversThePixelsItCoveredFirst() {
+    QFETCH(double, ratio);
+    QFETCH(int, figure);
+    Canvas first, again;
+    for (Canvas* c : {&first, &again}) {
+      c->resizePixels(QSize(300, 200), ratio);
+      c->setBackColor(kWhite);
+      c->scale(0, 15, 35, -5);
+      c->setDrawWidth(figure == 5 ? 1 : 6);
+      c->setDrawStyle(figure == 5 ? kDrawDashDot : kDrawSolid);
+    }
+    const auto draw = [figure](Canvas& c, Color colour) {
+      if (figure == 0 || figure == 5) c.circle(At(15.3, 5.2), 11.7, colour, 0.5, 2.5);
+      if (figure == 1) c.circle(At(15.3, 5.2), 11.7, colour, -4.1, -0.2);
+      if (figure == 2) c.circle(At(17.1, 4.9), 8.6, colour);
+      if (figure == 3) c.line(At(0.3, 0.2), At(33.7, 13.9), colour);
+      if (figure == 4) c.pset(At(3.3, 4.1), colour);
+    };
+    draw(first, kRed);  // drawn by the painter
+    QVERIFY(pixelsNot(first, kWhite) > 0);
+    for (int copy = 0; copy < 2; ++copy) {  // copied once measured, then copied
+      again.cls();
+      draw(again, kRed);
+      QCOMPARE(again.image(), first.image());
+    }
+    draw(first, kWhite);  // the copy wipes what the painter drew
+    QCOMPARE(pixelsNot(first, kWhite), 0);
+  }
+
   void aBoxCoversExactlyItsCorners() {
     WhiteCanvas w(QSize(50, 50));
     w.c.scale(0, 0, 50, 50);
