@@ -582,7 +582,7 @@ std::unordered_map<CoveredKey, Covered, CoveredKeyHash>& coveredFigures() {
 }
 size_t coveredSpans = 0;
 constexpr size_t kCoveredFiguresLimit = 8192;
-constexpr size_t kCoveredSpansLimit = size_t(1) << 18;  // 3 MB of runs
+constexpr size_t kCoveredSpansLimit = size_t(1) << 19;  // 6 MB of runs
 
 // A raster as large as the canvas's, black but while a figure is being measured on it.
 QImage& coverageScratch(QSize size) {

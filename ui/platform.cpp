@@ -151,6 +151,7 @@ void pause(double seconds) {
       // at zero or below can still be stopped.
       if (!waited) current->processEvents();
       if (ended) throw ProgramEnded();
+      current->pauseEnded();
       return;
     }
     current->waitForEvents(std::max(1, int(std::ceil((until - now) * 1000.0))));

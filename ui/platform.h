@@ -36,8 +36,9 @@ class Platform {
   virtual ~Platform() = default;
   // Seconds since midnight, as exact as the machine's clock gives it.
   virtual double secondsSinceMidnight() = 0;
-  // Called once as every pause begins (the test kit's hook).
+  // Called once as every pause begins, and as it ends (the test kit's hooks).
   virtual void pauseStarted() {}
+  virtual void pauseEnded() {}
   // Runs the window events that are pending, then returns.
   virtual void processEvents() = 0;
   // Lets window events run for at most `ms` milliseconds without keeping a core busy.

@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     clock.restart();
     QCoreApplication::processEvents();  // the repaint a real pause lets run
     repaintMs.push_back(clock.nsecsElapsed() / 1.0e6);
+  };
+  // The frame begins as the pause ends, after the repaint it let run.
+  fake.onPauseEnded = [&] {
     clock.restart();
     cpuAt = threadCpuMs();
   };

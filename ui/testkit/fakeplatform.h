@@ -26,8 +26,10 @@ class FakePlatform : public Platform {
   void advance(double seconds);
   double now() const { return now_; }
 
-  // Runs at the start of every pause with its number (1 for the first).
+  // Runs at the start of every pause with its number (1 for the first), and as it ends, after
+  // the events it let run (a benchmark's frame starts there).
   std::function<void(int)> onPause;
+  std::function<void()> onPauseEnded;
   int pauses() const { return pauses_; }
 
   // Answers given in turn; an empty queue answers the input box with an empty text (cancel)
@@ -51,6 +53,9 @@ class FakePlatform : public Platform {
   void pauseStarted() override;
   // Qt handles the events posted so far (show, hide, paint, queued calls) as the real platform
   // would, but no timer fires: a run stays the same at every start.
+  void pauseEnded() override {
+    if (onPauseEnded) onPauseEnded();
+  }
   void processEvents() override;
   void waitForEvents(int ms) override;
   QString inputBox(const QString& prompt, const QString& title,
