@@ -58,7 +58,8 @@ constexpr int kCoveredFigureLimit = 8192;
 }
 
 // The raster pixels of the logical pixel under a point: the block a one-pixel point fills on a
-// fine screen. Every point of a curve drawn there passes through here.
+// fine screen. Every point of a curve drawn there passes through here: one test of the
+// bounds and two lookups, where rasterBlocks would order and test a rectangle.
 [[gnu::always_inline]] inline QRect Canvas::pixelBlock(double x, double y) const {
   const int px = toPixelInt((x - left_) / unitsPerPixelX_),
             py = toPixelInt((y - top_) / unitsPerPixelY_);
@@ -636,8 +637,6 @@ void Canvas::paintCovered(std::initializer_list<int> shape, const QRect& reach, 
     std::fill_n(bits + span.y * stride_ + span.x, span.length, rgb);
 }
 
-// The runs `draw` covers within `bounds` (of the raster) and whether they are whole pixels
-// that lie within `reach` too.
 // A figure of a wide pen around the raster rectangle `along`: a line or a point.
 template <typename Draw>
 void Canvas::paintWide(std::initializer_list<int> shape, const QRect& along, Color c, Draw draw) {
@@ -650,6 +649,8 @@ void Canvas::paintWide(std::initializer_list<int> shape, const QRect& along, Col
   }
 }
 
+// The runs `draw` covers within `bounds` (of the raster) and whether they are whole pixels
+// that lie within `reach` too.
 template <typename Draw>
 bool Canvas::measureCovered(std::vector<Span>& spans, const QRect& bounds, const QRect& reach,
                             Draw draw) {

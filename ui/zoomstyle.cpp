@@ -8,6 +8,7 @@
 #include <QStyleOption>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 
 #include "controls.h"
@@ -21,6 +22,18 @@ double zoomOf(const QWidget* w) {
     if (w->isWindow())
       if (const Form* form = Form::ofWindow(w)) return form->zoom();
   return 1;
+}
+
+// A device of `dpi` dots an inch for measuring fonts: one a resolution, made once.
+const QImage& deviceAt(int dpi) {
+  static std::map<int, QImage> devices;
+  auto [it, fresh] = devices.try_emplace(dpi, 1, 1, QImage::Format_Mono);
+  if (fresh) {
+    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
+    it->second.setDotsPerMeterX(dotsPerMeter);
+    it->second.setDotsPerMeterY(dotsPerMeter);
+  }
+  return it->second;
 }
 
 const char* const kZoomedFontProperty = "lessonZoomedFont";
@@ -52,11 +65,7 @@ class ZoomedOption {
     if (zoom_ == 1) return;
     const int dpi = int(std::lround(widget->logicalDpiY() * zoom_));
     if (option && std::lround(option->fontMetrics.fontDpi()) == dpi) return;  // done above
-    QImage device(1, 1, QImage::Format_Mono);
-    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
-    device.setDotsPerMeterX(dotsPerMeter);
-    device.setDotsPerMeterY(dotsPerMeter);
-    QFontMetrics metrics(widget->font(), &device);
+    QFontMetrics metrics(widget->font(), &deviceAt(dpi));
     if (option) {
       // The options are the widgets' own, made for this one call and handed down const.
       changed_ = const_cast<QStyleOption*>(option);
