@@ -411,7 +411,7 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
   curX_ = x;
   curY_ = y;
   if (logging_) record(rec(DrawRecord::PSet, {x, y}, {x, y}, c));
-  keep(figure(KeptFigure::PSet, x, y, x, y, c));
+  keep(KeptFigure::PSet, x, y, x, y, c);
   const QPoint px = toRaster(x, y);
   if (drawWidth_ == 1 && ratio_ != 1) {
     // All the raster pixels of its logical pixel, so that points tile as they do at ratio 1.
@@ -452,10 +452,10 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
   curX_ = b.x();
   curY_ = b.y();
   const Color c = color.value_or(fore_);
-  keep(figure(mode == LineMode::Line  ? KeptFigure::Line
-              : mode == LineMode::Box ? KeptFigure::Box
-                                      : KeptFigure::FilledBox,
-              a.x(), a.y(), b.x(), b.y(), c));
+  keep(mode == LineMode::Line  ? KeptFigure::Line
+       : mode == LineMode::Box ? KeptFigure::Box
+                               : KeptFigure::FilledBox,
+       a.x(), a.y(), b.x(), b.y(), c);
   const QPoint pa = toRaster(a.x(), a.y()), pb = toRaster(b.x(), b.y());
   // Between whole ratios, one-pixel lines along a row or column and the insides of boxes
   // cover whole logical pixels, so that what tiles at ratio 1 tiles at every ratio.
@@ -709,12 +709,8 @@ void Canvas::circle(Pt centre, double radius, std::optional<Color> color,
     r.aspect = aspect;
     record(std::move(r));
   }
-  {
-    KeptFigure f = figure(KeptFigure::Circle, at.x(), at.y(), radius, aspect, c);
-    f.start = start.value_or(std::nan(""));
-    f.end = end.value_or(std::nan(""));
-    keep(f);
-  }
+  keep(KeptFigure::Circle, at.x(), at.y(), radius, aspect, c, nullptr, start.value_or(kNoAngle),
+       end.value_or(kNoAngle));
   const CircleSize& shape = shapeOf(radius, aspect);
   const double rx = shape.rx, ry = shape.ry;
   const int irx = shape.irx, iry = shape.iry;
@@ -842,7 +838,7 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   // The circle's centre is the point plus a step of nothing.
   curX_ = x + 0.0;
   curY_ = y + 0.0;
-  keep(figure(KeptFigure::Marker, x, y, radius, 1.0, c));
+  keep(KeptFigure::Marker, x, y, radius, 1.0, c);
   const QPoint at = toRaster(x, y);
   if (drawWidth_ == 1 && ratio_ != 1) {
     // The circle's outline and the raster pixels of the point's logical pixel.
@@ -889,7 +885,7 @@ void Canvas::printText(const QString& text, bool newline) {
     r.text = text;
     record(std::move(r));
   }
-  keep(figure(KeptFigure::Print, at.x(), at.y(), at.x(), at.y(), fore_), &text);
+  keep(KeptFigure::Print, at.x(), at.y(), at.x(), at.y(), fore_, &text);
   const QFontMetrics& fm = metrics();
   const QPoint px = toPixel(at.x(), at.y());
   // Drawn in the raster's own pixels at the font's size; the current point moves as the

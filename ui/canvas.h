@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPointF>
 #include <QString>
+#include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -276,13 +278,54 @@ class Canvas {
     enum Kind : quint8 { PSet, Line, Box, FilledBox, Circle, Marker, Print };
     Kind kind = PSet;
     quint8 drawStyle = 0, fillStyle = 0;
-    bool dead = false;
+    bool blank = false;  // paints the background colour only
     quint32 state = 0;
     quint32 text = 0;  // of texts, for Print
     Color color = 0, fillColor = 0;
+    // The logical pixels it may cover at any ratio, held within the 16-bit range.
+    qint16 left = 0, top = 0, right = 0, bottom = 0;
+    quint64 hash = 0;                       // of its shape
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // points; a circle's centre, radius and aspect
     double start = 0, end = 0;              // arc angles, NaN when not given
-    bool sameShape(const KeptFigure& o) const;
+    KeptFigure() = default;
+    KeptFigure(Kind k, quint8 ds, quint8 fs, bool b, quint32 st, quint32 tx, Color c, Color fc,
+               double ax, double ay, double bx, double by, double s, double e)
+        : kind(k),
+          drawStyle(ds),
+          fillStyle(fs),
+          blank(b),
+          state(st),
+          text(tx),
+          color(c),
+          fillColor(fc),
+          x1(ax),
+          y1(ay),
+          x2(bx),
+          y2(by),
+          start(s),
+          end(e) {}
+    // The same points, scale, pen, style and text, compared bit for bit: a NaN, the arc angle
+    // not given, equals itself.
+    bool sameShape(const KeptFigure& o) const {
+      return sameShape(o.kind, o.drawStyle, o.fillStyle, o.state, o.text, o.x1, o.y1, o.x2, o.y2,
+                       o.start, o.end);
+    }
+    bool sameShape(Kind k, quint8 ds, quint8 fs, quint32 st, quint32 tx, double a, double b,
+                   double c, double d, double s, double e) const {
+      return kind == k && state == st && text == tx && drawStyle == ds && fillStyle == fs &&
+             sameBits(x1, a) && sameBits(y1, b) && sameBits(x2, c) && sameBits(y2, d) &&
+             sameBits(start, s) && sameBits(end, e);
+    }
+    static bool sameBits(double a, double b) {
+      quint64 x, y;
+      std::memcpy(&x, &a, sizeof x);
+      std::memcpy(&y, &b, sizeof y);
+      return x == y;
+    }
+    quint64 shapeHash() const;
+    bool meets(const KeptFigure& o) const {
+      return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom;
+    }
   };
   struct KeptState {
     bool userScale = false;
@@ -294,29 +337,34 @@ class Canvas {
              height == o.height && drawWidth == o.drawWidth && font == o.font;
     }
   };
-  KeptFigure figure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2,
-                    Color c) const {
-    KeptFigure f;
-    f.kind = kind;
-    f.drawStyle = quint8(drawStyle_);
-    f.fillStyle = quint8(fillStyle_);
-    f.color = c;
-    f.fillColor = fillColor_;
-    f.x1 = x1;
-    f.y1 = y1;
-    f.x2 = x2;
-    f.y2 = y2;
-    return f;
+  // Keeps a figure drawn now, in the state it is drawn with.
+  void keep(KeptFigure::Kind kind, double x1, double y1, double x2, double y2, Color c,
+            const QString* text = nullptr, double start = kNoAngle, double end = kNoAngle) {
+    if (keeping_) keepFigure(kind, x1, y1, x2, y2, c, text, start, end);
   }
-  void keep(const KeptFigure& f, const QString* text = nullptr) {
-    if (keeping_) keepFigure(f, text);
-  }
+  static constexpr double kNoAngle = std::numeric_limits<double>::quiet_NaN();
   void keepState();
-  void keepFigure(const KeptFigure& f, const QString* text = nullptr);
-  // The kept figure an erasing figure wipes, or -1.
-  qsizetype wipedFigure(const KeptFigure& f);
+  void keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2, Color c,
+                  const QString* text, double start, double end);
+  void setFigureBox(KeptFigure& f, const KeptState& state, const QFontMetrics* fm) const;
+  // Forgets the earlier figure of f's shape; files f under its shape as figure i.
+  void fileShape(const KeptFigure& f, quint32 i);
+  void fileShapes(bool blanks);
+  // The kept figure of the same shape near the last one a wiping covered, or -1.
+  // `same` tells a kept figure of the wiping's shape.
+  template <typename Same>
+  qsizetype wipedFigure(const Same& same, size_t before);
+  // Forgets the blank figures that cover no kept figure.
+  void dropBareBlanks();
+  template <typename Use>
+  void forCells(const KeptFigure& f, Use&& use);
+  void emptyCells();
+  void fileCells(quint32 i);
+  // Whether f's box meets a kept figure, not blank, of those before `before`.
+  bool coversKept(const KeptFigure& f, size_t before);
   void forgetFigures(bool keepFromNowOn);
-  void compactFigures();
+  // Drops the forgotten figures; when `full`, first forgets those that can no longer show.
+  void compactFigures(bool full);
   // Draws the kept figures again on the fresh raster.
   void redrawFigures();
   void rescaleKeptStates(QSize from, QSize to);
@@ -380,12 +428,32 @@ class Canvas {
   bool keeping_ = true;  // false past the bound, until the next clear
   bool stateChanged_ = true;
   std::vector<KeptFigure> figures_;
+  // A bit for each of figures_, set when it can no longer show: covered by a later figure of
+  // its shape, or a wiping that covers nothing kept.
+  std::vector<quint64> deadBits_;
+  bool isDead(size_t i) const { return deadBits_[i / 64] >> (i % 64) & 1; }
+  void setDead(size_t i) { deadBits_[i / 64] |= quint64(1) << (i % 64); }
   std::vector<KeptState> states_;
   std::vector<QString> keptTexts_;
-  quint32 state_ = 0;  // of states_, the one figures are drawn with now
-  size_t misses_ = 0;  // wiping figures in a row that wiped none kept
+  std::unordered_map<QString, quint32> textAt_;  // of keptTexts_
+  quint32 state_ = 0;                            // of states_, the one figures are drawn with now
   size_t deadFigures_ = 0;
-  size_t wipeCursor_ = 0;  // where the last wiped figure stood: wiping follows drawing
+  size_t keptAtCompaction_ = 0;  // figures standing after the last whole compaction
+  size_t wipeCursor_ = 0;        // after the figure wiped last: wiping follows drawing
+  size_t misses_ = 0;            // wipings in a row that found none near
+  static constexpr size_t kDrawingStarts = 4;
+  size_t drawingStarts_[kDrawingStarts] = {};  // where the last runs of figures not blank began
+  // The last kept figure of each shape, open addressed by hash, while compacting.
+  std::vector<quint32> byShape_;
+  // The kept figures not blank by the cells of the picture their boxes meet.
+  std::vector<std::vector<quint32>> cells_;
+  int cellColumns_ = 1, cellRows_ = 1;
+  bool wipeSearched_ = false;  // through the recent drawings, since a drawing began
+  bool lastBlank_ = true;      // the figure given last painted the background colour
+  // The last wiping, when it went with its figure: the same again just after changes nothing.
+  size_t lastWiped_ = 0;  // of figures_, the figure it covered
+  Color lastWipeColor_ = 0;
+  bool wipedLast_ = false;
 };
 
 }  // namespace ui

@@ -4,17 +4,28 @@
 // after the change, and erasable exactly by the same figures in the background colour.
 //
 // Animations draw thousands of figures a frame and wipe them again by drawing them in the
-// background colour. A wiping figure that repeats a kept one removes it instead of being kept:
-// wiping follows drawing, mostly in the same order, so the kept figure is looked for at the
-// last figure kept and after the one wiped last, with a short search from the start when both
-// miss. Dropping a figure and its wiping may differ from the picture only where another kept
-// figure, drawn between them, crossed the wiped one: after a change of ratio that figure is
-// shown whole where the picture had a gap in it.
+// background colour, so the log forgets figures that can no longer show:
+// - A wiping of a kept figure's shape (the same points, scale, pen, style and text) covers it
+//   at every ratio: both go at once. Wiping follows drawing, mostly in the same order, so the
+//   figure is looked for after the one wiped last, and once a wiping run through the recent
+//   drawings. Dropping the wiping too differs from the picture only where a figure drawn
+//   between the two, and not wiped itself, crossed the wiped one: it is drawn again whole.
+// - Figures are drawn opaque, so a later figure of the same shape, in any colour, covers an
+//   earlier one: when the log is looked over the earlier one is forgotten (a lesson draws its
+//   axes again every frame).
+// - A wiping that found no figure (a curve switched off is wiped all the same) changes the
+//   picture only where it covers a kept figure drawn before it that is not blank. When the
+//   log is looked over, each one's box is compared with theirs, boxes drawn wide enough for
+//   the raster at every ratio: one that meets none of them is forgotten.
+// The log is looked over as a drawing begins, after the wiping before it: all of it when the
+// figures standing have doubled since the last time, else only the forgotten ones dropped,
+// found by a bit each.
 //
 // The kept figures of all canvases together are bounded. Past the bound a canvas forgets its
 // figures until its next clear, and a change of ratio resamples its raster smoothly instead:
 // such a picture is then no longer erased exactly by drawing its figures again.
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -24,21 +35,36 @@
 namespace ui {
 namespace {
 
-// Figures, texts and scales kept by all canvases together: about 3.6 MB of figures, twice
-// that at most while a vector grows.
-constexpr size_t kKeptLimit = 50000;
+// Figures, texts and scales kept by all canvases together, the forgotten ones until they are
+// dropped: about 3.5 MB of figures, twice that at most while a vector grows.
+constexpr size_t kKeptLimit = 40000;
 size_t kept = 0;
 size_t keptPeak = 0;
 
-constexpr quint32 kNoText = ~0u;
+constexpr quint32 kNone = ~0u;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr int kCell = 16;  // logical pixels a side of the cells figures are filed by
 
-bool sameBits(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;  // NaN, the arc angle not given, equals itself
+quint64 mixed(quint64 h, double v) {
+  quint64 bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  h = (h ^ bits) * 0x9E3779B97F4A7C15ull;
+  return h ^ (h >> 29);
 }
 
 void count(qsizetype n) {
   kept += n;
   keptPeak = std::max(keptPeak, kept);
+}
+
+// Held within the range a drawing maps a point into: a NaN goes to the far left or top, as it
+// does there.
+double withinRange(double v) {
+  return !(v > -1.0e6) ? -1.0e6 : v > 1.0e6 ? 1.0e6 : v;
+}
+
+qint16 within16(double v) {
+  return qint16(!(v > -32000) ? -32000 : v > 32000 ? 32000 : v);
 }
 
 }  // namespace
@@ -51,11 +77,13 @@ size_t Canvas::keptFigureBytesPeak() {
   return keptPeak * sizeof(KeptFigure);
 }
 
-bool Canvas::KeptFigure::sameShape(const KeptFigure& o) const {
-  return kind == o.kind && state == o.state && text == o.text && drawStyle == o.drawStyle &&
-         fillStyle == o.fillStyle && sameBits(x1, o.x1) && sameBits(y1, o.y1) &&
-         sameBits(x2, o.x2) && sameBits(y2, o.y2) && sameBits(start, o.start) &&
-         sameBits(end, o.end);
+quint64 Canvas::KeptFigure::shapeHash() const {
+  // Not of the scale and text, which a compaction renumbers: figures alike but for those are
+  // told apart by sameShape.
+  quint64 h = quint64(kind) | quint64(drawStyle) << 8 | quint64(fillStyle) << 16;
+  for (const double v : {x1, y1, x2, y2, start, end})
+    h = mixed(h, v);
+  return h;
 }
 
 void Canvas::keepState() {
@@ -73,132 +101,409 @@ void Canvas::keepState() {
   count(1);
 }
 
-void Canvas::keepFigure(const KeptFigure& given, const QString* text) {
-  if (kept >= kKeptLimit) {
-    compactFigures();
-    if (kept >= kKeptLimit / 8 * 7) {
-      forgetFigures(false);
-      return;
-    }
-  }
-  KeptFigure f = given;
-  if (stateChanged_) keepState();
-  f.state = state_;
-  f.text = kNoText;
-  if (text) {
-    const size_t n = keptTexts_.size();
-    for (size_t i = n; i-- > 0 && i + 8 >= n;)
-      if (keptTexts_[i] == *text) {
-        f.text = quint32(i);
-        break;
-      }
-    if (f.text == kNoText) {
-      f.text = quint32(n);
-      keptTexts_.push_back(*text);
-      count(1);
-    }
-  }
-  const bool filled = (f.kind == KeptFigure::Box || f.kind == KeptFigure::Circle) &&
-                      f.fillStyle != kFillTransparent;
-  if (f.color == back_ && (!filled || f.fillColor == back_)) {
-    if (f.kind == KeptFigure::FilledBox && f.drawStyle != kDrawDashDot) {
-      // A box in the background colour over the whole picture is a clear.
-      const QRect box = QRect(toPixel(f.x1, f.y1), toPixel(f.x2, f.y2)).normalized();
-      if (box.contains(QRect(QPoint(0, 0), logical_))) {
-        forgetFigures(true);
-        return;
-      }
-    }
-    const qsizetype wiped = wipedFigure(f);
-    if (wiped >= 0) {
-      figures_[size_t(wiped)].dead = true;
-      ++deadFigures_;
-      if (deadFigures_ > 1024 && 2 * deadFigures_ > figures_.size()) compactFigures();
-      return;
-    }
-  }
-  figures_.push_back(f);
-  count(1);
-}
-
-qsizetype Canvas::wipedFigure(const KeptFigure& f) {
-  const size_t n = figures_.size();
-  // The figure drawn last, as a moving body is wiped before it moves.
-  for (size_t i = n, steps = 0; i-- > 0 && steps < 8; ++steps)
-    if (!figures_[i].dead) {
-      if (figures_[i].sameShape(f)) return qsizetype(i);
+// The logical pixels a figure can cover at any ratio from 0.5 up: a point rounds to within a
+// logical pixel there, a pen of w logical pixels reaches w / 2 + 1 beyond its line, and a
+// raster rounded up to whole pixels stretches a scale by up to two more.
+void Canvas::setFigureBox(KeptFigure& f, const KeptState& state, const QFontMetrics* fm) const {
+  const double m = state.drawWidth / 2.0 + 5;
+  const double perX =
+      state.userScale ? state.width / std::max(1, logical_.width()) : kTwipsPerPixel;
+  const double perY =
+      state.userScale ? state.height / std::max(1, logical_.height()) : kTwipsPerPixel;
+  const auto toPixelF = [&](double x, double y) {
+    return QPointF((x - state.left) / perX, (y - state.top) / perY);
+  };
+  const QPointF given = toPixelF(f.x1, f.y1);
+  const QPointF a(withinRange(given.x()), withinRange(given.y()));
+  double x0 = a.x(), y0 = a.y(), x1 = a.x(), y1 = a.y();
+  const auto take = [&](double x, double y) {
+    x = withinRange(x);
+    y = withinRange(y);
+    x0 = std::min(x0, x);
+    x1 = std::max(x1, x);
+    y0 = std::min(y0, y);
+    y1 = std::max(y1, y);
+  };
+  switch (f.kind) {
+    case KeptFigure::PSet:
+      break;
+    case KeptFigure::Line:
+    case KeptFigure::Box:
+    case KeptFigure::FilledBox: {
+      const QPointF b = toPixelF(f.x2, f.y2);
+      take(b.x(), b.y());
       break;
     }
-  // After the one wiped last, as a curve is wiped point by point in the order it was drawn;
-  // then from the start. After many misses in a row only the nearest places are looked at.
-  const int reach = misses_ > 256 ? 2 : 16;
-  for (const size_t from : {wipeCursor_, size_t(0)}) {
-    int live = 0;
-    for (size_t i = from; i < n && live < reach; ++i) {
-      if (figures_[i].dead) continue;
+    case KeptFigure::Circle:
+    case KeptFigure::Marker: {
+      const double aspect = f.kind == KeptFigure::Marker ? 1.0 : std::fabs(f.y2);
+      const double base = std::min(std::fabs(f.x2 / perX), 1.0e5);
+      const double rx = aspect <= 1 ? base : base / aspect, ry = aspect <= 1 ? base * aspect : base;
+      const bool arc = f.kind == KeptFigure::Circle && (!std::isnan(f.start) || !std::isnan(f.end));
+      if (!arc) {
+        take(a.x() - rx, a.y() - ry);
+        take(a.x() + rx, a.y() + ry);
+        break;
+      }
+      const auto on = [&](double angle) {
+        return QPointF(a.x() + rx * std::cos(angle), a.y() - ry * std::sin(angle));
+      };
+      const double s = std::fmod(std::isnan(f.start) ? 0.0 : std::fabs(f.start), kTwoPi);
+      double span = std::fmod(std::isnan(f.end) ? kTwoPi : std::fabs(f.end), kTwoPi) - s;
+      if (span <= 0) span += kTwoPi;
+      const QPointF ps = on(s), pe = on(s + span);
+      // Ends a few pixels apart may fall on one raster pixel: the whole ellipse is drawn then.
+      if (!(std::hypot(ps.x() - pe.x(), ps.y() - pe.y()) >= 4) || !(span < kTwoPi)) {
+        take(a.x() - rx, a.y() - ry);
+        take(a.x() + rx, a.y() + ry);
+        break;
+      }
+      // An arc without radii keeps clear of its centre.
+      if (!(f.start < 0) && !(f.end < 0)) {
+        x0 = x1 = withinRange(ps.x());
+        y0 = y1 = withinRange(ps.y());
+      }
+      take(ps.x(), ps.y());
+      take(pe.x(), pe.y());
+      for (int quarter = 1; quarter < 8; ++quarter) {
+        const double extreme = quarter * kTwoPi / 4;
+        if (extreme > s && extreme < s + span) {
+          const QPointF p = on(extreme);
+          take(p.x(), p.y());
+        }
+      }
+      break;
+    }
+    case KeptFigure::Print: {
+      // Ink may stand beyond the advance and the line (accents, italics, a font's pixel size
+      // rounded at another ratio): a line's height around it and a fifth of its width more.
+      const QString& text = keptTexts_[f.text];
+      const double w = fm->horizontalAdvance(text), h = fm->height();
+      const double lines = text.count(QLatin1Char('\n')) + 1;
+      take(a.x() - h, a.y() - h);
+      take(a.x() + w * 1.2 + h, a.y() + h * (lines + 1));
+      break;
+    }
+  }
+  // Truncated a pixel further out instead of rounded: the box only has to be wide enough.
+  f.left = within16(x0 - m - 1);
+  f.top = within16(y0 - m - 1);
+  f.right = within16(x1 + m + 1);
+  f.bottom = within16(y1 + m + 1);
+}
+
+void Canvas::fileShape(const KeptFigure& f, quint32 i) {
+  const size_t mask = byShape_.size() - 1;
+  for (size_t slot = size_t(f.hash) & mask;; slot = (slot + 1) & mask) {
+    const quint32 j = byShape_[slot];
+    if (j == kNone) {
+      byShape_[slot] = i;
+      return;
+    }
+    KeptFigure& earlier = figures_[j];
+    if (earlier.hash == f.hash && earlier.sameShape(f)) {
+      if (!isDead(j)) {
+        setDead(j);
+        ++deadFigures_;
+      }
+      byShape_[slot] = i;
+      return;
+    }
+  }
+}
+
+// Forgets every figure a later one of the same shape covers.
+void Canvas::fileShapes(bool blanks) {
+  size_t size = 1024;
+  while (size < 2 * (figures_.size() - deadFigures_))
+    size *= 2;
+  byShape_.assign(size, kNone);
+  for (quint32 i = 0; i < quint32(figures_.size()); ++i)
+    if (KeptFigure& f = figures_[i]; !isDead(i) && (blanks || !f.blank)) {
+      f.hash = f.shapeHash();
+      fileShape(f, i);
+    }
+}
+
+template <typename Same>
+qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
+  // The figure drawn last, as a moving body is wiped before it moves.
+  for (size_t i = n, steps = 0; i-- > 0 && steps < 8; ++steps)
+    if (!isDead(i)) {
+      if (same(figures_[i])) return qsizetype(i);
+      break;
+    }
+  // After the one wiped last, as a curve is wiped point by point in the order it was drawn.
+  const auto from = [&](size_t start, size_t end, size_t reach) {
+    // Forgotten figures are passed over, a few times as many as the live ones looked at.
+    end = std::min(end, start + 8 * reach);
+    for (size_t i = start, live = 0; i < end && live < reach; ++i) {
+      if (isDead(i)) continue;
       ++live;
-      if (figures_[i].sameShape(f)) {
+      if (same(figures_[i])) {
         wipeCursor_ = i + 1;
         misses_ = 0;
         return qsizetype(i);
       }
     }
+    return qsizetype(-1);
+  };
+  if (const qsizetype i = from(wipeCursor_, n, 4); i >= 0) return i;
+  // Once a wiping run, and again after many misses in a row: through the recent drawings,
+  // newest first, as a wiping begins where the wiped curve began, behind whatever was drawn
+  // before it in the same run. Figures that were never drawn (a curve switched off) are
+  // wiped all the same: they cost one such search a run.
+  if (wipeSearched_ && ++misses_ % 1024 != 0) return -1;
+  wipeSearched_ = true;
+  size_t end = n;
+  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] < end;) {
+    const size_t start = drawingStarts_[k];
+    if (const qsizetype i = from(start, end, n); i >= 0) return i;
+    end = start;
   }
-  ++misses_;
   return -1;
+}
+
+// Calls use(cell) for the cells f's box meets while it returns true.
+template <typename Use>
+void Canvas::forCells(const KeptFigure& f, Use&& use) {
+  if (cells_.empty()) emptyCells();
+  // Boxes beyond the picture share its edge cells.
+  const auto column = [&](int x) {
+    return std::clamp(x < 0 ? -1 : x / kCell, 0, cellColumns_ - 1);
+  };
+  const auto row = [&](int y) { return std::clamp(y < 0 ? -1 : y / kCell, 0, cellRows_ - 1); };
+  for (int r = row(f.top); r <= row(f.bottom); ++r)
+    for (int c = column(f.left); c <= column(f.right); ++c)
+      if (!use(cells_[size_t(r) * size_t(cellColumns_) + size_t(c)])) return;
+}
+
+void Canvas::emptyCells() {
+  cellColumns_ = std::max(1, (logical_.width() + kCell - 1) / kCell);
+  cellRows_ = std::max(1, (logical_.height() + kCell - 1) / kCell);
+  cells_.resize(size_t(cellColumns_) * size_t(cellRows_));
+  for (std::vector<quint32>& cell : cells_)
+    cell.clear();
+}
+
+void Canvas::fileCells(quint32 i) {
+  forCells(figures_[i], [i](std::vector<quint32>& cell) {
+    cell.push_back(i);
+    return true;
+  });
+}
+
+bool Canvas::coversKept(const KeptFigure& f, size_t before) {
+  bool covers = false;
+  forCells(f, [&](std::vector<quint32>& cell) {
+    // Cells hold figures in the order drawn: those before come first.
+    size_t dead = 0;
+    for (const quint32 k : cell) {
+      if (k >= before) break;
+      if (isDead(k)) {
+        ++dead;
+      } else if (figures_[k].meets(f)) {
+        covers = true;
+        break;
+      }
+    }
+    // The forgotten figures go from a cell as soon as they crowd it.
+    if (dead > 16)
+      cell.erase(std::remove_if(cell.begin(), cell.end(), [this](quint32 k) { return isDead(k); }),
+                 cell.end());
+    return !covers;
+  });
+  return covers;
+}
+
+void Canvas::dropBareBlanks() {
+  emptyCells();
+  std::vector<std::optional<QFontMetrics>> metricsOf(states_.size());
+  for (quint32 i = 0; i < quint32(figures_.size()); ++i) {
+    if (isDead(i)) continue;
+    KeptFigure& f = figures_[i];
+    const KeptState& state = states_[f.state];
+    std::optional<QFontMetrics>& fm = metricsOf[f.state];
+    if (f.kind == KeptFigure::Print && !fm) fm.emplace(toQFont(state.font, false));
+    setFigureBox(f, state, fm ? &*fm : nullptr);
+    if (!f.blank) {
+      fileCells(i);
+      continue;
+    }
+    if (!coversKept(f, i)) {
+      setDead(i);
+      ++deadFigures_;
+    }
+  }
+}
+
+void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2, Color c,
+                        const QString* text, double start, double end) {
+  const bool filled =
+      (kind == KeptFigure::Box || kind == KeptFigure::Circle) && fillStyle_ != kFillTransparent;
+  const bool blank = c == back_ && (!filled || fillColor_ == back_);
+  const bool drawingStarts = !blank && lastBlank_;
+  lastBlank_ = blank;
+  // Looked over as a drawing begins, when the wiping before it has left the least standing:
+  // all of it when what stands has doubled since, else only the wiped figures dropped.
+  if (kept >= kKeptLimit) {
+    compactFigures(true);
+    if (kept >= kKeptLimit / 8 * 7) {
+      forgetFigures(false);
+      return;
+    }
+  } else if (drawingStarts) {
+    const size_t live = figures_.size() - deadFigures_;
+    if (live > std::max<size_t>(2 * keptAtCompaction_, 8192))
+      compactFigures(true);
+    else if (deadFigures_ > std::max<size_t>(live, 4096))
+      compactFigures(false);
+  }
+  if (stateChanged_) keepState();
+  quint32 textNo = kNone;
+  if (text) {
+    const auto [at, fresh] = textAt_.try_emplace(*text, quint32(keptTexts_.size()));
+    if (fresh) {
+      keptTexts_.push_back(*text);
+      count(1);
+    }
+    textNo = at->second;
+  }
+  if (blank && kind == KeptFigure::FilledBox && drawStyle_ != kDrawDashDot) {
+    // A box in the background colour over the whole picture is a clear.
+    const QRect box = QRect(toPixel(x1, y1), toPixel(x2, y2)).normalized();
+    if (box.contains(QRect(QPoint(0, 0), logical_))) {
+      forgetFigures(true);
+      return;
+    }
+  }
+  // Compared with the kept figures as given, and only then written in its place: animations
+  // keep tens of thousands of figures a second.
+  const quint8 drawStyle = quint8(drawStyle_), fillStyle = quint8(fillStyle_);
+  const quint32 state = state_;
+  const auto same = [&](const KeptFigure& g) {
+    return g.sameShape(kind, drawStyle, fillStyle, state, textNo, x1, y1, x2, y2, start, end);
+  };
+  const size_t i = figures_.size();
+  // The figure drawn just before, drawn again in its colour, changes nothing; nor does the
+  // wiping just before, given again.
+  if (i > 0 && !isDead(i - 1) && figures_[i - 1].color == c &&
+      figures_[i - 1].fillColor == fillColor_ && same(figures_[i - 1]))
+    return;
+  if (blank && wipedLast_ && lastWipeColor_ == c && same(figures_[lastWiped_])) return;
+  wipedLast_ = false;
+  if (drawingStarts) {
+    std::rotate(std::begin(drawingStarts_), std::begin(drawingStarts_) + 1,
+                std::end(drawingStarts_));
+    drawingStarts_[kDrawingStarts - 1] = i;
+    wipeSearched_ = false;
+  }
+  if (blank)
+    if (const qsizetype wiped = wipedFigure(same, i); wiped >= 0) {
+      // The wiping covers the figure at every ratio: both go.
+      setDead(size_t(wiped));
+      ++deadFigures_;
+      lastWiped_ = size_t(wiped);
+      lastWipeColor_ = c;
+      wipedLast_ = true;
+      return;
+    }
+  figures_.emplace_back(kind, drawStyle, fillStyle, blank, state, textNo, c, fillColor_, x1, y1, x2,
+                        y2, start, end);
+  if (i % 64 == 0) deadBits_.push_back(0);
+  count(1);
 }
 
 void Canvas::forgetFigures(bool keepFromNowOn) {
   kept -= figures_.size() + states_.size() + keptTexts_.size();
   figures_.clear();
+  deadBits_.clear();
   states_.clear();
   keptTexts_.clear();
+  textAt_.clear();
+  byShape_.clear();
+  cells_.clear();
   if (!keepFromNowOn) {
     figures_.shrink_to_fit();
+    deadBits_.shrink_to_fit();
     keptTexts_.shrink_to_fit();
+    byShape_.shrink_to_fit();
+    cells_.shrink_to_fit();
   }
   deadFigures_ = 0;
-  wipeCursor_ = 0;
-  misses_ = 0;
+  keptAtCompaction_ = 0;
+  wipeCursor_ = misses_ = 0;
+  wipeSearched_ = false;
+  lastBlank_ = true;
+  wipedLast_ = false;
+  std::fill(std::begin(drawingStarts_), std::end(drawingStarts_), 0);
   keeping_ = keepFromNowOn;
   stateChanged_ = true;
 }
 
-// Drops the wiped figures, and the scales and texts no kept figure uses.
-void Canvas::compactFigures() {
+// Drops the forgotten figures, and the scales and texts no kept figure uses.
+void Canvas::compactFigures(bool full) {
+  if (full) {
+    // The figures drawn over again first, then the wipings that cover nothing left.
+    fileShapes(false);
+    dropBareBlanks();
+    fileShapes(true);
+  }
   const size_t before = figures_.size() + states_.size() + keptTexts_.size();
-  std::vector<quint32> stateAt(states_.size(), kNoText), textAt(keptTexts_.size(), kNoText);
+  std::vector<quint32> stateAt(states_.size(), kNone), textAt(keptTexts_.size(), kNone);
   std::vector<KeptState> states;
   std::vector<QString> texts;
-  size_t out = 0, cursor = 0;
-  for (size_t i = 0; i < figures_.size(); ++i) {
-    if (i == wipeCursor_) cursor = out;
+  textAt_.clear();
+  // The standing figures, found a word of the dead bits at a time: most are dead.
+  std::vector<quint32> standing;
+  standing.reserve(figures_.size() - deadFigures_);
+  for (size_t w = 0; w < deadBits_.size(); ++w)
+    for (quint64 alive = ~deadBits_[w]; alive; alive &= alive - 1) {
+      const size_t i = w * 64 + size_t(__builtin_ctzll(alive));
+      if (i < figures_.size()) standing.push_back(quint32(i));
+    }
+  // Where a place in the log moves to: the number of standing figures before it.
+  const auto moved = [&](size_t at) {
+    return size_t(std::lower_bound(standing.begin(), standing.end(), at) - standing.begin());
+  };
+  size_t out = 0;
+  for (const quint32 i : standing) {
     KeptFigure f = figures_[i];
-    if (f.dead) continue;
-    if (stateAt[f.state] == kNoText) {
+    if (stateAt[f.state] == kNone) {
       stateAt[f.state] = quint32(states.size());
       states.push_back(states_[f.state]);
     }
     f.state = stateAt[f.state];
-    if (f.text != kNoText) {
-      if (textAt[f.text] == kNoText) {
+    if (f.text != kNone) {
+      if (textAt[f.text] == kNone) {
         textAt[f.text] = quint32(texts.size());
+        textAt_.emplace(keptTexts_[f.text], quint32(texts.size()));
         texts.push_back(keptTexts_[f.text]);
       }
       f.text = textAt[f.text];
     }
     figures_[out++] = f;
   }
-  wipeCursor_ = wipeCursor_ >= figures_.size() ? out : cursor;
+  const size_t cursor = moved(wipeCursor_);
+  size_t starts[kDrawingStarts];
+  for (size_t k = 0; k < kDrawingStarts; ++k)
+    starts[k] = moved(drawingStarts_[k]);
   figures_.resize(out);
+  deadBits_.assign((out + 63) / 64, 0);
   states_ = std::move(states);
   keptTexts_ = std::move(texts);
   deadFigures_ = 0;
+  if (full) keptAtCompaction_ = out;
+  wipeCursor_ = std::min(cursor, out);
+  wipedLast_ = false;
+  for (size_t k = 0; k < kDrawingStarts; ++k)
+    drawingStarts_[k] = std::min(starts[k], out);
   stateChanged_ = true;  // the state figures are drawn with may have gone
   kept -= before - (figures_.size() + states_.size() + keptTexts_.size());
 }
 
 void Canvas::redrawFigures() {
+  compactFigures(true);
   const KeptState was{userScale_, left_, top_, width_, height_, drawWidth_, font_};
   const int drawStyle = drawStyle_, fillStyle = fillStyle_;
   const Color fillColor = fillColor_, fore = fore_;
@@ -215,10 +520,11 @@ void Canvas::redrawFigures() {
     setDrawWidth(s.drawWidth);
     if (!(s.font == font_)) setFont(s.font);
   };
-  quint32 state = kNoText;
+  quint32 state = kNone;
   const auto angle = [](double a) { return std::isnan(a) ? std::optional<double>() : a; };
-  for (const KeptFigure& f : figures_) {
-    if (f.dead) continue;
+  for (size_t i = 0; i < figures_.size(); ++i) {
+    if (isDead(i)) continue;
+    const KeptFigure& f = figures_[i];
     if (f.state != state) use(states_[state = f.state]);
     drawStyle_ = f.drawStyle;
     fillStyle_ = f.fillStyle;

@@ -159,6 +159,53 @@ class RatioChangeTest : public QObject {
     QCOMPARE(ink(changed.image()), 0);
   }
 
+  // Frames as the wave lessons draw them: the axes twice, a curve of points with small circles,
+  // a pause, the curve wiped and a second curve wiped that was never drawn. Over 100 000
+  // figures pass; a change of ratio at a pause then leaves the very picture drawn afresh at
+  // the new ratio, and wiping the curve after it leaves no trace.
+  void aLongAnimationChangesRatioWithoutATrace_data() {
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::newRow("1 to 1.25") << 1.0 << 1.25;
+    QTest::newRow("1.75 to 1") << 1.75 << 1.0;
+    QTest::newRow("1 to 2.2") << 1.0 << 2.2;
+  }
+  void aLongAnimationChangesRatioWithoutATrace() {
+    QFETCH(double, from);
+    QFETCH(double, to);
+    const auto axes = [](Canvas& c) {
+      c.line(At(0, 0), At(300, 0), kBlack);
+      c.line(At(0, -1), At(0, 1), kBlack);
+      for (int x = 0; x <= 300; x += 25)
+        c.line(At(x, -0.05), At(x, 0.05), kBlack);
+    };
+    const auto curve = [](Canvas& c, double phase, Color colour) {
+      for (double x = 0; x < 300; x += 0.5)
+        c.marker(At(x, 0.8 * std::sin(x / 15 + phase)), 1, colour);
+    };
+    Canvas c, fresh;
+    for (auto [canvas, ratio] : {std::pair{&c, from}, {&fresh, to}}) {
+      blank(*canvas, QSize(300, 120), ratio);
+      canvas->scale(0, -1, 300, 1);
+    }
+    for (int frame = 0; frame < 60; ++frame) {
+      axes(c);
+      axes(c);
+      curve(c, frame * 0.2, kBlue);
+      if (frame == 59) break;
+      curve(c, frame * 0.2, kWhite);
+      curve(c, frame * 0.2 + 1, kWhite);
+    }
+    c.resizePixels(QSize(300, 120), to);
+    axes(fresh);
+    curve(fresh, 59 * 0.2, kBlue);
+    QVERIFY(ink(fresh.image()) > 1000);
+    QVERIFY(c.image() == fresh.image());
+    curve(c, 59 * 0.2, kWhite);
+    curve(fresh, 59 * 0.2, kWhite);
+    QVERIFY(c.image() == fresh.image());
+  }
+
   void anAnimationKeepsTheLogSmallAndAHugePictureIsResampled() {
     Canvas c;
     blank(c, QSize(400, 200), 1);
