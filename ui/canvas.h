@@ -242,11 +242,13 @@ class Canvas {
   // pixels once it comes again. `shape` with the pen and raster decides the pixels; `reach`
   // holds them all.
   template <typename Draw>
-  void paintCovered(std::initializer_list<int> shape, const QRect& reach, Color c, Draw draw);
+  void paintCovered(std::initializer_list<int> shape, const QRect& reach, Color c, Draw draw,
+                    const QRect* ring = nullptr);
   template <typename Draw>
   void paintWide(std::initializer_list<int> shape, const QRect& along, Color c, Draw draw);
   template <typename Draw>
-  bool measureCovered(std::vector<Span>& spans, const QRect& bounds, const QRect& reach, Draw draw);
+  bool measureCovered(std::vector<Span>& spans, const QRect& bounds, const QRect& reach, Draw draw,
+                      const QRect* ring);
   static QBrush fillBrush(int style, Color c);
   void outline(const QRect& r);
   void printText(const QString& text, bool newline);
