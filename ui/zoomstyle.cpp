@@ -96,7 +96,18 @@ class ZoomedOption {
 
 class LessonStyle : public QProxyStyle {
  public:
-  LessonStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+  LessonStyle() : QProxyStyle(QStringLiteral("Fusion")) {
+    if (qApp) qApp->installEventFilter(this);
+  }
+
+  // Qt shows every tooltip in one window, made once and polished then: before a tooltip is
+  // asked for, that window takes the zoom of the one it is shown for.
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::ToolTip && o->isWidgetType())
+      for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel")) zoomWindowFont(top, zoomOf(static_cast<QWidget*>(o)));
+    return QProxyStyle::eventFilter(o, e);
+  }
 
   using QProxyStyle::polish;
   void polish(QWidget* w) override {

@@ -159,8 +159,9 @@ class TestTeacher : public QObject {
   }
 
   // What the style draws grows with the window: the check box's square as drawn, the scroll
-  // bar's arrow button. The teacher's menu and a message box opened from the window take its
-  // zoomed font, the menu also when it was opened before the zoom changed.
+  // bar's arrow button. The teacher's menu, a message box opened from the window and a
+  // tooltip take its zoomed font, the menu and the tooltip also when they were shown before
+  // the zoom changed.
   void theStyleGrowsWithTheWindow_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("square");  // px
@@ -178,7 +179,18 @@ class TestTeacher : public QObject {
     QFETCH(int, square);
     QFETCH(int, arrow);
     QFETCH(int, font);
+    TeacherForm other;  // at 100 %, whose tooltip the form's takes over while it shows
     TeacherForm form;
+    const auto tipFont = [](TeacherForm& f) {
+      QWidget* w = f.Check1.widget();
+      w->setToolTip("Пуск");
+      QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(w, &help);
+      for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->isVisible())
+          return QFontInfo(top->font()).pixelSize();
+      return 0;
+    };
     for (const QString& k : (keys + ", Shift+F10").split(", ", Qt::SkipEmptyParts)) {
       QWidget* popup = QApplication::activePopupWidget();
       QTest::keySequence(popup ? popup : form.Command1.widget(), QKeySequence(k));
@@ -188,6 +200,8 @@ class TestTeacher : public QObject {
     QMessageBox box(QMessageBox::Information, "Form1", "Пуск", QMessageBox::Ok, form.window());
     box.show();
     QCOMPARE(QFontInfo(box.font()).pixelSize(), font);
+    QCOMPARE(tipFont(other), 12);
+    QCOMPARE(tipFont(form), font);
     // The square's outline across its middle row, in front of the background.
     const QImage shown = form.Check1.widget()->grab().toImage();
     const QRgb back = shown.pixel(0, 0);
