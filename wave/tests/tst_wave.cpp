@@ -445,6 +445,28 @@ class WaveTest : public QObject {
     QVERIFY(fake.ended);
   }
 
+  // The teacher zooms out while both waves run: the frames go on in the zoomed raster's own
+  // pixels, the curve drawn before the zoom is wiped exactly after it, and "Стоп" leaves the
+  // axes alone, as it does at 100 %.
+  void aZoomWhileTheWavesRunLeavesNoTrace() {
+    ui::testkit::FakePlatform fake;
+    Form1 w;
+    w.show();
+    w.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window()));  // as the zoom keys need
+    w.HScroll3.setValue(100);
+    const QSize before = w.Picture1.image().size();
+    fake.onPause = [&](int n) {
+      if (n == 40) QTest::keySequence(w.Command1.widget(), QKeySequence("Ctrl+-"));
+      if (n == 45) w.Command5.click();
+    };
+    w.Command4.click();
+    QCOMPARE(fake.pauses(), 45);
+    QCOMPARE(w.Picture1.image().width(), qRound(before.width() * 0.9));
+    const QImage stopped = w.Picture1.image();
+    QCOMPARE(stopped, axesOnly(w));
+  }
+
   void monkey() {
     ui::testkit::FakePlatform fake;
     Form1 w;
