@@ -284,9 +284,6 @@ class Canvas {
     quint32 state = 0;
     quint32 text = 0;  // of texts, for Print
     Color color = 0, fillColor = 0;
-    // The logical pixels it may cover at any ratio, held within the 16-bit range.
-    qint16 left = 0, top = 0, right = 0, bottom = 0;
-    quint64 hash = 0;                       // of its shape
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // points; a circle's centre, radius and aspect
     double start = 0, end = 0;              // arc angles, NaN when not given
     KeptFigure() = default;
@@ -325,7 +322,11 @@ class Canvas {
       return x == y;
     }
     quint64 shapeHash() const;
-    bool meets(const KeptFigure& o) const {
+  };
+  // The logical pixels a kept figure may cover at any ratio, held within the 16-bit range.
+  struct FigureBox {
+    qint16 left = 0, top = 0, right = 0, bottom = 0;
+    bool meets(const FigureBox& o) const {
       return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom;
     }
   };
@@ -348,9 +349,9 @@ class Canvas {
   void keepState();
   void keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2, Color c,
                   const QString* text, double start, double end);
-  void setFigureBox(KeptFigure& f, const KeptState& state, const QFontMetrics* fm) const;
+  FigureBox figureBox(const KeptFigure& f, const KeptState& state, const QFontMetrics* fm) const;
   // Forgets the earlier figure of f's shape; files f under its shape as figure i.
-  void fileShape(const KeptFigure& f, quint32 i);
+  void fileShape(const KeptFigure& f, quint32 i, quint64 hash);
   void fileShapes(bool blanks);
   // The kept figure of the same shape near the last one a wiping covered, or -1.
   // `same` tells a kept figure of the wiping's shape.
@@ -359,11 +360,11 @@ class Canvas {
   // Forgets the blank figures that cover no kept figure.
   void dropBareBlanks();
   template <typename Use>
-  void forCells(const KeptFigure& f, Use&& use);
+  void forCells(const FigureBox& f, Use&& use);
   void emptyCells();
   void fileCells(quint32 i);
   // Whether f's box meets a kept figure, not blank, of those before `before`.
-  bool coversKept(const KeptFigure& f, size_t before);
+  bool coversKept(const FigureBox& f, size_t before);
   void forgetFigures(bool keepFromNowOn);
   // Drops the forgotten figures; when `full`, first forgets those that can no longer show.
   void compactFigures(bool full);
@@ -447,6 +448,8 @@ class Canvas {
   size_t drawingStarts_[kDrawingStarts] = {};  // where the last runs of figures not blank began
   // The last kept figure of each shape, open addressed by hash, while compacting.
   std::vector<quint32> byShape_;
+  std::vector<quint64> shapeHashes_;  // of figures_, while compacting
+  std::vector<FigureBox> boxes_;      // of figures_, while compacting
   // The kept figures not blank by the cells of the picture their boxes meet.
   std::vector<std::vector<quint32>> cells_;
   int cellColumns_ = 1, cellRows_ = 1;

@@ -104,7 +104,8 @@ void Canvas::keepState() {
 // The logical pixels a figure can cover at any ratio from 0.5 up: a point rounds to within a
 // logical pixel there, a pen of w logical pixels reaches w / 2 + 1 beyond its line, and a
 // raster rounded up to whole pixels stretches a scale by up to two more.
-void Canvas::setFigureBox(KeptFigure& f, const KeptState& state, const QFontMetrics* fm) const {
+Canvas::FigureBox Canvas::figureBox(const KeptFigure& f, const KeptState& state,
+                                    const QFontMetrics* fm) const {
   const double m = state.drawWidth / 2.0 + 5;
   const double perX =
       state.userScale ? state.width / std::max(1, logical_.width()) : kTwipsPerPixel;
@@ -186,22 +187,19 @@ void Canvas::setFigureBox(KeptFigure& f, const KeptState& state, const QFontMetr
     }
   }
   // Truncated a pixel further out instead of rounded: the box only has to be wide enough.
-  f.left = within16(x0 - m - 1);
-  f.top = within16(y0 - m - 1);
-  f.right = within16(x1 + m + 1);
-  f.bottom = within16(y1 + m + 1);
+  return {within16(x0 - m - 1), within16(y0 - m - 1), within16(x1 + m + 1), within16(y1 + m + 1)};
 }
 
-void Canvas::fileShape(const KeptFigure& f, quint32 i) {
+void Canvas::fileShape(const KeptFigure& f, quint32 i, quint64 hash) {
   const size_t mask = byShape_.size() - 1;
-  for (size_t slot = size_t(f.hash) & mask;; slot = (slot + 1) & mask) {
+  for (size_t slot = size_t(hash) & mask;; slot = (slot + 1) & mask) {
     const quint32 j = byShape_[slot];
     if (j == kNone) {
       byShape_[slot] = i;
       return;
     }
     KeptFigure& earlier = figures_[j];
-    if (earlier.hash == f.hash && earlier.sameShape(f)) {
+    if (shapeHashes_[j] == hash && earlier.sameShape(f)) {
       if (!isDead(j)) {
         setDead(j);
         ++deadFigures_;
@@ -218,10 +216,10 @@ void Canvas::fileShapes(bool blanks) {
   while (size < 2 * (figures_.size() - deadFigures_))
     size *= 2;
   byShape_.assign(size, kNone);
+  shapeHashes_.resize(figures_.size());
   for (quint32 i = 0; i < quint32(figures_.size()); ++i)
     if (KeptFigure& f = figures_[i]; !isDead(i) && (blanks || !f.blank)) {
-      f.hash = f.shapeHash();
-      fileShape(f, i);
+      fileShape(f, i, shapeHashes_[i] = f.shapeHash());
     }
 }
 
@@ -266,7 +264,7 @@ qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
 
 // Calls use(cell) for the cells f's box meets while it returns true.
 template <typename Use>
-void Canvas::forCells(const KeptFigure& f, Use&& use) {
+void Canvas::forCells(const FigureBox& f, Use&& use) {
   if (cells_.empty()) emptyCells();
   // Boxes beyond the picture share its edge cells.
   const auto column = [&](int x) {
@@ -287,13 +285,13 @@ void Canvas::emptyCells() {
 }
 
 void Canvas::fileCells(quint32 i) {
-  forCells(figures_[i], [i](std::vector<quint32>& cell) {
+  forCells(boxes_[i], [i](std::vector<quint32>& cell) {
     cell.push_back(i);
     return true;
   });
 }
 
-bool Canvas::coversKept(const KeptFigure& f, size_t before) {
+bool Canvas::coversKept(const FigureBox& f, size_t before) {
   bool covers = false;
   forCells(f, [&](std::vector<quint32>& cell) {
     // Cells hold figures in the order drawn: those before come first.
@@ -302,7 +300,7 @@ bool Canvas::coversKept(const KeptFigure& f, size_t before) {
       if (k >= before) break;
       if (isDead(k)) {
         ++dead;
-      } else if (figures_[k].meets(f)) {
+      } else if (boxes_[k].meets(f)) {
         covers = true;
         break;
       }
@@ -318,19 +316,20 @@ bool Canvas::coversKept(const KeptFigure& f, size_t before) {
 
 void Canvas::dropBareBlanks() {
   emptyCells();
+  boxes_.resize(figures_.size());
   std::vector<std::optional<QFontMetrics>> metricsOf(states_.size());
   for (quint32 i = 0; i < quint32(figures_.size()); ++i) {
     if (isDead(i)) continue;
-    KeptFigure& f = figures_[i];
+    const KeptFigure& f = figures_[i];
     const KeptState& state = states_[f.state];
     std::optional<QFontMetrics>& fm = metricsOf[f.state];
     if (f.kind == KeptFigure::Print && !fm) fm.emplace(toQFont(state.font, false));
-    setFigureBox(f, state, fm ? &*fm : nullptr);
+    boxes_[i] = figureBox(f, state, fm ? &*fm : nullptr);
     if (!f.blank) {
       fileCells(i);
       continue;
     }
-    if (!coversKept(f, i)) {
+    if (!coversKept(boxes_[i], i)) {
       setDead(i);
       ++deadFigures_;
     }
@@ -422,12 +421,16 @@ void Canvas::forgetFigures(bool keepFromNowOn) {
   keptTexts_.clear();
   textAt_.clear();
   byShape_.clear();
+  shapeHashes_.clear();
+  boxes_.clear();
   cells_.clear();
   if (!keepFromNowOn) {
     figures_.shrink_to_fit();
     deadBits_.shrink_to_fit();
     keptTexts_.shrink_to_fit();
     byShape_.shrink_to_fit();
+    shapeHashes_.shrink_to_fit();
+    boxes_.shrink_to_fit();
     cells_.shrink_to_fit();
   }
   deadFigures_ = 0;
