@@ -36,7 +36,7 @@ namespace ui {
 namespace {
 
 // Figures, texts and scales kept by all canvases together, the forgotten ones until they are
-// dropped: about 3.5 MB of figures, twice that at most while a vector grows.
+// dropped: about 3 MB of figures, twice that at most while a vector grows.
 constexpr size_t kKeptLimit = 40000;
 size_t kept = 0;
 size_t keptPeak = 0;
