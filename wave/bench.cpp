@@ -61,5 +61,7 @@ int main(int argc, char** argv) {
   std::printf("repaint in the pause: median %.3f ms, heaviest %.3f ms\n", repaint.median(),
               repaint.heaviest());
   std::printf("pictures drawn: digest %016llx\n", static_cast<unsigned long long>(digest));
+  std::printf("figures kept to draw the picture again: %.2f MB at most\n",
+              ui::Canvas::keptFigureBytesPeak() / 1048576.0);
   return 0;
 }
