@@ -357,6 +357,9 @@ class Canvas {
   // `same` tells a kept figure of the wiping's shape.
   template <typename Same>
   qsizetype wipedFigure(const Same& same, size_t before);
+  // Forgets the standing figure of the shape `same` tells that a figure drawn now covers.
+  template <typename Same>
+  void coverRepeated(const Same& same, size_t before);
   // Forgets the blank figures that cover no kept figure.
   void dropBareBlanks();
   template <typename Use>
@@ -454,6 +457,9 @@ class Canvas {
   std::vector<std::vector<quint32>> cells_;
   int cellColumns_ = 1, cellRows_ = 1;
   bool wipeSearched_ = false;  // through the recent drawings, since a drawing began
+  size_t repeatCursor_ = 0;    // after the figure a figure drawn again covered last
+  int repeatSearches_ = 0;     // for figures drawn again, since a drawing began
+  bool repeating_ = false;     // the figure kept last covered one drawn before
   bool lastBlank_ = true;      // the figure given last painted the background colour
   // The last wiping, when it went with its figure: the same again just after changes nothing.
   size_t lastWiped_ = 0;  // of figures_, the figure it covered

@@ -262,6 +262,36 @@ qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
   return -1;
 }
 
+// A figure drawn again over a standing one of its shape covers it at every ratio: the earlier
+// one is forgotten at once, as the lessons draw their axes again every frame and the log
+// would fill with them. A drawing repeats in the order it was first drawn, so the earlier one
+// is looked for after the one found last; where that misses, as a run begins or just after a
+// repeat, through the first figures of the recent runs, twice a run at most.
+template <typename Same>
+void Canvas::coverRepeated(const Same& same, size_t n) {
+  const auto cover = [&](size_t j) {
+    setDead(j);
+    ++deadFigures_;
+    repeatCursor_ = j + 1;
+    repeating_ = true;
+  };
+  size_t at = repeatCursor_;
+  for (size_t steps = 0; at < n && isDead(at) && steps < 8; ++steps)
+    ++at;
+  if (at < n && !isDead(at) && same(figures_[at])) return cover(at);
+  const bool search = repeating_ || at == n || repeatSearches_ == 0;
+  repeating_ = false;
+  if (!search || repeatSearches_ >= 2) return;
+  ++repeatSearches_;
+  size_t end = n;
+  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] < end;) {
+    const size_t from = drawingStarts_[k];
+    for (size_t j = from, live = 0; j < std::min(end, from + 4096) && live < 512; ++j)
+      if (!isDead(j) && (++live, same(figures_[j]))) return cover(j);
+    end = from;
+  }
+}
+
 // Calls use(cell) for the cells f's box meets while it returns true.
 template <typename Use>
 void Canvas::forCells(const FigureBox& f, Use&& use) {
@@ -396,6 +426,7 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
                 std::end(drawingStarts_));
     drawingStarts_[kDrawingStarts - 1] = i;
     wipeSearched_ = false;
+    repeatSearches_ = 0;
   }
   if (blank)
     if (const qsizetype wiped = wipedFigure(same, i); wiped >= 0) {
@@ -407,6 +438,7 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
       wipedLast_ = true;
       return;
     }
+  if (!blank) coverRepeated(same, i);
   figures_.emplace_back(kind, drawStyle, fillStyle, blank, state, textNo, c, fillColor_, x1, y1, x2,
                         y2, start, end);
   if (i % 64 == 0) deadBits_.push_back(0);
@@ -435,8 +467,9 @@ void Canvas::forgetFigures(bool keepFromNowOn) {
   }
   deadFigures_ = 0;
   keptAtCompaction_ = 0;
-  wipeCursor_ = misses_ = 0;
-  wipeSearched_ = false;
+  wipeCursor_ = misses_ = repeatCursor_ = 0;
+  wipeSearched_ = repeating_ = false;
+  repeatSearches_ = 0;
   lastBlank_ = true;
   wipedLast_ = false;
   std::fill(std::begin(drawingStarts_), std::end(drawingStarts_), 0);
@@ -488,6 +521,7 @@ void Canvas::compactFigures(bool full) {
     figures_[out++] = f;
   }
   const size_t cursor = moved(wipeCursor_);
+  repeatCursor_ = moved(repeatCursor_);
   size_t starts[kDrawingStarts];
   for (size_t k = 0; k < kDrawingStarts; ++k)
     starts[k] = moved(drawingStarts_[k]);
