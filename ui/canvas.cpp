@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <iterator>
 #include <map>
 #include <tuple>
@@ -41,6 +42,23 @@ DrawRecord rec(DrawRecord::Kind kind, QPointF p1, QPointF p2, Color color) {
   return double(i) > t ? i - 1 : i;
 }
 
+// A quotient through a reciprocal within this of a pixel's edge is computed again by division.
+constexpr double kNearEdge = 1.0e-7;
+
+// toPixelInt(d / unit + shift), by a multiplication with perUnit = 1 / unit: every point of a
+// curve is mapped, and a division costs several multiplications. The product is off the
+// quotient by a few units in the last place at most, far below kNearEdge, so it rounds to
+// another pixel only right at a pixel's edge; there the division decides.
+[[gnu::always_inline]] inline int mapToPixel(double d, double perUnit, double unit, double shift) {
+  const double t = d * perUnit + shift + 0.5;
+  if (t > 0 && t < kPixelLimit) {
+    const int i = int(t);
+    const double fraction = t - i;
+    if (fraction > kNearEdge && fraction < 1 - kNearEdge) return i;
+  }
+  return toPixelInt(d / unit + shift);
+}
+
 // Outlines up to this half-axis (raster pixels) are copied from a stored pattern instead of
 // rasterised.
 constexpr int kOutlinePatternLimit = 64;
@@ -52,17 +70,17 @@ constexpr int kCoveredFigureLimit = 8192;
 // Every point of a curve passes through here. A whole logical pixel p covers the raster pixels
 // from p × ratio on; a figure at p is drawn about the middle of them, where a pen as many
 // raster pixels wide as the ratio covers exactly that logical pixel.
-[[gnu::always_inline]] inline QPoint Canvas::toRaster(double x, double y) const {
-  return {toPixelInt((x - left_) / unitsPerRasterX_ + rasterShift_),
-          toPixelInt((y - top_) / unitsPerRasterY_ + rasterShift_)};
+[[gnu::always_inline]] inline QPoint Canvas::rasterAt(double dx, double dy) const {
+  return {mapToPixel(dx, rasterPerUnitX_, unitsPerRasterX_, rasterShift_),
+          mapToPixel(dy, rasterPerUnitY_, unitsPerRasterY_, rasterShift_)};
 }
 
 // The raster pixels of the logical pixel under a point: the block a one-pixel point fills on a
 // fine screen. Every point of a curve drawn there passes through here: one test of the
 // bounds and two lookups, where rasterBlocks would order and test a rectangle.
-[[gnu::always_inline]] inline QRect Canvas::pixelBlock(double x, double y) const {
-  const int px = toPixelInt((x - left_) / unitsPerPixelX_),
-            py = toPixelInt((y - top_) / unitsPerPixelY_);
+[[gnu::always_inline]] inline QRect Canvas::blockAt(double dx, double dy) const {
+  const int px = mapToPixel(dx, pixelsPerUnitX_, unitsPerPixelX_, 0.0),
+            py = mapToPixel(dy, pixelsPerUnitY_, unitsPerPixelY_, 0.0);
   if (unsigned(px) < unsigned(logical_.width()) && unsigned(py) < unsigned(logical_.height()))
     return QRect(QPoint(blockX_[size_t(px)], blockY_[size_t(py)]),
                  QPoint(blockX_[size_t(px) + 1] - 1, blockY_[size_t(py) + 1] - 1));
@@ -141,6 +159,7 @@ void Canvas::resizePixels(QSize size, double ratio) {
   size = size.expandedTo(QSize(1, 1));
   if (!(ratio > 0)) ratio = 1;
   if (size == logical_ && ratio == ratio_ && !image_.isNull()) return;
+  settleRaster();
   finishPainting();
   forgetRasterBits();
   lastMarker_ = nullptr;
@@ -171,12 +190,14 @@ void Canvas::resizePixels(QSize size, double ratio) {
 }
 
 const QImage& Canvas::image() const {
+  settleRaster();
   finishPainting();
   forgetRasterBits();  // the caller may keep a copy, which the next write must not reach
   return image_;
 }
 
 QImage Canvas::screenImage() const {
+  settleRaster();
   repaintAsked_ = false;
   if (ratio_ == 1) return image();
   finishPainting();
@@ -225,10 +246,15 @@ double Canvas::scaleHeight() const {
 
 // Kept at hand: every point of a curve passes through the mapping.
 void Canvas::updateUnitsPerPixel() {
+  settleRaster();
   unitsPerPixelX_ = userScale_ ? width_ / std::max(1, logical_.width()) : kTwipsPerPixel;
   unitsPerPixelY_ = userScale_ ? height_ / std::max(1, logical_.height()) : kTwipsPerPixel;
   unitsPerRasterX_ = userScale_ ? width_ / std::max(1, image_.width()) : kTwipsPerPixel / ratio_;
   unitsPerRasterY_ = userScale_ ? height_ / std::max(1, image_.height()) : kTwipsPerPixel / ratio_;
+  pixelsPerUnitX_ = 1 / unitsPerPixelX_;
+  pixelsPerUnitY_ = 1 / unitsPerPixelY_;
+  rasterPerUnitX_ = 1 / unitsPerRasterX_;
+  rasterPerUnitY_ = 1 / unitsPerRasterY_;
   rasterW_ = image_.width();
   rasterH_ = image_.height();
   rasterShift_ = (ratio_ - 1) / 2;
@@ -273,6 +299,7 @@ QPointF Canvas::resolve(Pt p) const {
 }
 
 QPainter& Canvas::painter() {
+  settleRaster();
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -355,38 +382,78 @@ void Canvas::record(DrawRecord r) {
   log_.push_back(std::move(r));
 }
 
-void Canvas::plotPattern(QPoint at, const Pattern& pattern, Color c) {
-  const int w = rasterW_, h = rasterH_;
+[[gnu::always_inline]] inline void Canvas::storePattern(QPoint at, const Pattern& pattern,
+                                                        QRgb rgb) {
   QRgb* const bits = rasterBits();
-  const QRgb rgb = rgbOf(c);
-  const QRect& b = pattern.bounds;
-  if (at.x() + b.left() >= 0 && at.x() + b.right() < w && at.y() + b.top() >= 0 &&
-      at.y() + b.bottom() < h) {
+  if (pattern.stride != stride_) pattern.storesFor(stride_);
+  QRgb* const centre = bits + at.y() * stride_ + at.x();
+  const std::array<QRgb, 4> four{rgb, rgb, rgb, rgb};
+  const qint32* store = pattern.stores.data();
+  const qint32* const quadsEnd = store + pattern.quads;
+  const qint32* const pairsEnd = quadsEnd + pattern.pairs;
+  const qint32* const end = store + pattern.stores.size();
+  for (; store != quadsEnd; ++store)
+    std::memcpy(centre + *store, four.data(), 4 * sizeof(QRgb));
+  for (; store != pairsEnd; ++store)
+    std::memcpy(centre + *store, four.data(), 2 * sizeof(QRgb));
+  for (; store != end; ++store)
+    centre[*store] = rgb;
+}
+
+void Canvas::plotPattern(QPoint at, const Pattern& pattern, Color c) {
+  if (onRaster(at, pattern)) {
     // Wholly on the raster, as nearly every figure of a curve is.
-    if (pattern.stride != stride_) {
-      pattern.steps.clear();
-      for (const QPoint& o : pattern.offsets)
-        pattern.steps.push_back(o.y() * stride_ + o.x());
-      pattern.stride = stride_;
-    }
-    QRgb* const centre = bits + at.y() * stride_ + at.x();
-    const qsizetype* step = pattern.steps.data();
-    const qsizetype* const end = step + pattern.steps.size();
-    for (; step != end; ++step)
-      centre[*step] = rgb;
+    storePattern(at, pattern, rgbOf(c));
     return;
   }
   // Beyond the raster, as the crests of a curve higher than the picture are.
+  const int w = rasterW_, h = rasterH_;
+  const QRect& b = pattern.bounds;
   if (at.x() + b.right() < 0 || at.x() + b.left() >= w || at.y() + b.bottom() < 0 ||
       at.y() + b.top() >= h)
     return;
+  QRgb* const bits = rasterBits();
+  const QRgb rgb = rgbOf(c);
   for (const QPoint& o : pattern.offsets) {
     const int x = at.x() + o.x(), y = at.y() + o.y();
     if (x >= 0 && x < w && y >= 0 && y < h) bits[y * stride_ + x] = rgb;
   }
 }
 
+void Canvas::Pattern::storesFor(qsizetype rasterStride) const {
+  std::vector<QPoint> rows = offsets;
+  std::sort(rows.begin(), rows.end(),
+            [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::vector<qint32> fours, twos, ones;
+  for (size_t i = 0; i < rows.size();) {
+    size_t j = i + 1;
+    while (j < rows.size() && rows[j].y() == rows[i].y() && rows[j].x() == rows[j - 1].x() + 1)
+      ++j;
+    const int length = int(j - i);
+    const qint32 first = qint32(rows[i].y() * rasterStride + rows[i].x());
+    if (length == 1) {
+      ones.push_back(first);
+    } else if (length < 4) {
+      twos.push_back(first);
+      if (length == 3) twos.push_back(first + 1);
+    } else {
+      for (int k = 0; k + 4 <= length; k += 4)
+        fours.push_back(first + k);
+      if (length % 4) fours.push_back(first + length - 4);
+    }
+    i = j;
+  }
+  stores = fours;
+  stores.insert(stores.end(), twos.begin(), twos.end());
+  stores.insert(stores.end(), ones.begin(), ones.end());
+  quads = qint32(fours.size());
+  pairs = qint32(twos.size());
+  stride = rasterStride;
+}
+
 void Canvas::cls() {
+  pendingCount_ = 0;  // the clear covers them
   finishPainting();
   forgetRasterBits();
   if (image_.isNull()) {
@@ -430,9 +497,38 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
   touched();
 }
 
+// The size of a block changes from one logical pixel to the next, between the floor and the
+// ceiling of the ratio: a fixed number of overlapping stores covers every size there is, where
+// loops over rows and pixels would guess their ends wrong half the time.
+[[gnu::always_inline]] inline void Canvas::fillPixelBlock(const QRect& r, Color c) {
+  const int w = r.width(), h = r.height();
+  if (r.isEmpty()) return;
+  const bool corners = blockStores_ == BlockStores::Corners && w <= 2 && h <= 2;
+  if (!corners && !(blockStores_ == BlockStores::ThreeRowsOfPairs && w >= 2 && w <= 4 && h <= 3)) {
+    fillRaster(r, c);
+    return;
+  }
+  const QRgb rgb = rgbOf(c);
+  QRgb* const top = rasterBits() + r.top() * stride_ + r.left();
+  QRgb* const bottom = top + (h - 1) * stride_;
+  const int right = w - 1;
+  if (corners) {
+    top[0] = top[right] = bottom[0] = bottom[right] = rgb;
+    return;
+  }
+  QRgb* const middle = top + h / 2 * stride_;
+  const std::array<QRgb, 2> two{rgb, rgb};
+  std::memcpy(top, two.data(), sizeof two);
+  std::memcpy(top + right - 1, two.data(), sizeof two);
+  std::memcpy(middle, two.data(), sizeof two);
+  std::memcpy(middle + right - 1, two.data(), sizeof two);
+  std::memcpy(bottom, two.data(), sizeof two);
+  std::memcpy(bottom + right - 1, two.data(), sizeof two);
+}
+
 // Apart from the points drawn at ratio 1, which pass here by the thousand.
 [[gnu::noinline]] void Canvas::fillBlock(double x, double y, Color c) {
-  fillRaster(pixelBlock(x, y), c);
+  fillPixelBlock(pixelBlock(x, y), c);
 }
 
 // Apart from the points of curves, which pass here by the thousand.
@@ -527,6 +623,17 @@ void Canvas::updateBlockStarts() {
   };
   fill(blockX_, logical_.width(), rasterW_);
   fill(blockY_, logical_.height(), rasterH_);
+  // The last column and row also take what the raster has beyond the picture: they may be
+  // wider, and are written row by row.
+  int least = rasterW_ + rasterH_, most = 0;
+  for (const std::vector<int>* starts : {&blockX_, &blockY_})
+    for (size_t p = 1; p + 1 < starts->size(); ++p) {
+      least = std::min(least, (*starts)[p] - (*starts)[p - 1]);
+      most = std::max(most, (*starts)[p] - (*starts)[p - 1]);
+    }
+  blockStores_ = least >= 1 && most <= 2   ? BlockStores::Corners
+                 : least >= 2 && most <= 3 ? BlockStores::ThreeRowsOfPairs
+                                           : BlockStores::Rows;
 }
 
 QRect Canvas::rasterBlocks(QPoint a, QPoint b) const {
@@ -876,43 +983,33 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   curX_ = x + 0.0;
   curY_ = y + 0.0;
   keep(KeptFigure::Marker, x, y, radius, 1.0, c);
-  const QPoint at = toRaster(x, y);
-  if (drawWidth_ == 1 && ratio_ != 1) {
-    // The circle's outline and the raster pixels of the point's logical pixel.
-    const QRect block = pixelBlock(x, y);
-    const Pattern& outline = *shape->pattern;
-    if (&outline == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_ &&
+  // On a fine screen, the circle's outline and the raster pixels of the point's logical pixel.
+  const bool fine = drawWidth_ == 1 && ratio_ != 1;
+  if (pendingCount_ == int(pending_.size())) drawPendingMarkers();
+  pending_[size_t(pendingCount_++)] = {x - left_, y - top_, fine ? shape->pattern : shape->marker,
+                                       c, fine};
+  askRepaint();
+}
+
+void Canvas::drawPendingMarkers() {
+  const auto end = pending_.begin() + pendingCount_;
+  pendingCount_ = 0;
+  for (auto m = pending_.begin(); m != end; ++m) {
+    const QPoint at = rasterAt(m->dx, m->dy);
+    const QRect block = m->block ? blockAt(m->dx, m->dy) : QRect();
+    if (m->pattern == lastMarker_ && at == lastMarkerAt_ && m->color == lastMarkerColor_ &&
         block == lastMarkerBlock_)
-      return;
-    plotPattern(at, outline, c);
-    fillRaster(block, c);
-    touched();
-    lastMarker_ = &outline;
+      continue;
+    if (onRaster(at, *m->pattern))
+      storePattern(at, *m->pattern, rgbOf(m->color));
+    else
+      plotPattern(at, *m->pattern, m->color);
+    fillPixelBlock(block, m->color);
+    lastMarker_ = m->pattern;
     lastMarkerAt_ = at;
-    lastMarkerColor_ = c;
+    lastMarkerColor_ = m->color;
     lastMarkerBlock_ = block;
-    return;
   }
-  const Pattern& pattern = *shape->marker;
-  if (&pattern == lastMarker_ && at == lastMarkerAt_ && c == lastMarkerColor_ &&
-      lastMarkerBlock_.isNull())
-    return;
-  const QRect& b = pattern.bounds;
-  QRgb* const bits = rasterBits();
-  if (pattern.stride == stride_ && at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ &&
-      at.y() + b.top() >= 0 && at.y() + b.bottom() < rasterH_) {
-    const QRgb rgb = rgbOf(c);
-    QRgb* const centre = bits + at.y() * stride_ + at.x();
-    for (const qsizetype step : pattern.steps)
-      centre[step] = rgb;
-  } else {
-    plotPattern(at, pattern, c);
-  }
-  touched();
-  lastMarker_ = &pattern;
-  lastMarkerAt_ = at;
-  lastMarkerColor_ = c;
-  lastMarkerBlock_ = QRect();
 }
 
 void Canvas::printText(const QString& text, bool newline) {

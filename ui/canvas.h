@@ -189,9 +189,14 @@ class Canvas {
     bool exact = true;  // false: the figure cannot be copied, it is drawn each time
     std::vector<QPoint> offsets;
     QRect bounds;  // of the offsets
-    // The offsets as steps through a raster `stride` pixels a line.
+    // The runs of the offsets along rows, for a raster `stride` pixels a line: each run as
+    // stores of four pixels, the last overlapping the one before when the run is no multiple of
+    // four, or of two pixels, or one pixel alone. The offsets from the centre of the quads come
+    // first, then those of the pairs, then those of the single pixels.
     mutable qsizetype stride = -1;
-    mutable std::vector<qsizetype> steps;
+    mutable std::vector<qint32> stores;
+    mutable qint32 quads = 0, pairs = 0;
+    void storesFor(qsizetype rasterStride) const;
   };
 
  private:
@@ -216,22 +221,24 @@ class Canvas {
   void markerAt(double x, double y, bool step, double radius, Color c);
   void widePoint(QPoint px, Color c);
   void fillBlock(double x, double y, Color c);
+  // The raster pixels of a logical pixel, a block from pixelBlock.
+  void fillPixelBlock(const QRect& block, Color c);
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
-  // User coordinates to raster pixels.
-  QPoint toRaster(double x, double y) const;
+  // User coordinates to raster pixels, and offsets from the scale's corner.
+  QPoint toRaster(double x, double y) const { return rasterAt(x - left_, y - top_); }
+  QPoint rasterAt(double dx, double dy) const;
   QPainter& painter();
   void finishPainting() const;
   // The raster's pixels for writing without a painter.
-  QRgb* rasterBits() { return bits_ ? bits_ : findRasterBits(); }
+  QRgb* rasterBits() {
+    if (pendingCount_) drawPendingMarkers();
+    return bits_ ? bits_ : findRasterBits();
+  }
   QRgb* findRasterBits();
-  QRgb rgbOf(Color c) {
+  static QRgb rgbOf(Color c) {
     if (c & 0x80000000u) return rasterColorOf(c);  // a system colour follows the palette
-    if (c != lastColor_) {
-      lastColor_ = c;
-      lastRgb_ = rasterColorOf(c);
-    }
-    return lastRgb_;
+    return 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
   }
   static QRgb rasterColorOf(Color c);
   void forgetRasterBits() const { bits_ = nullptr; }
@@ -255,6 +262,20 @@ class Canvas {
   void record(DrawRecord r);
   // Sets the pixels of `pattern` around `at` that lie on the raster, without a painter.
   void plotPattern(QPoint at, const Pattern& pattern, Color c);
+  // Whether the pattern around `at` lies wholly on the raster; storePattern then writes it.
+  bool onRaster(QPoint at, const Pattern& pattern) const {
+    const QRect& b = pattern.bounds;
+    return at.x() + b.left() >= 0 && at.x() + b.right() < rasterW_ && at.y() + b.top() >= 0 &&
+           at.y() + b.bottom() < rasterH_;
+  }
+  void storePattern(QPoint at, const Pattern& pattern, QRgb rgb);
+  // Writes the points in circles still waiting: before anything else touches the raster or
+  // the mapping changes.
+  void drawPendingMarkers();
+  void settleRaster() const {
+    // Canvases are never defined const: the waiting pixels belong to the raster being read.
+    if (pendingCount_) const_cast<Canvas*>(this)->drawPendingMarkers();
+  }
   const CircleSize& shapeOf(double radius, double aspect);
   const CircleSize& measureCircle(double radius, double aspect);
   static QRect arcBounds(const QRect& box, int a16, int span16);
@@ -263,6 +284,9 @@ class Canvas {
   const Pattern* textPattern(const QString& text);
   void touched() {
     lastMarker_ = nullptr;  // the raster may have changed under the last point in a circle
+    askRepaint();
+  }
+  void askRepaint() {
     if (repaintAsked_) return;
     repaintAsked_ = true;
     if (changed_) changed_();
@@ -270,7 +294,8 @@ class Canvas {
   void updateUnitsPerPixel();
   // The raster pixels of the logical pixels from a to b (logical pixel corners), clipped.
   QRect rasterBlocks(QPoint a, QPoint b) const;
-  QRect pixelBlock(double x, double y) const;
+  QRect pixelBlock(double x, double y) const { return blockAt(x - left_, y - top_); }
+  QRect blockAt(double dx, double dy) const;
   int firstRasterPixel(int p, int logical, int raster) const;
   void updateBlockStarts();
   void fillRaster(const QRect& r, Color c);
@@ -383,8 +408,6 @@ class Canvas {
   mutable QRgb* bits_ = nullptr;
   qsizetype stride_ = 0;  // raster pixels a line
   int rasterW_ = 0, rasterH_ = 0;
-  Color lastColor_ = 0;  // and as the raster stores it
-  QRgb lastRgb_ = 0xFF000000u;
   Color penColor_ = 0xFFFFFFFFu;
   int penWidth_ = -1;
   int penStyle_ = -1;
@@ -395,11 +418,19 @@ class Canvas {
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   double unitsPerPixelX_ = 1, unitsPerPixelY_ = 1;
   double unitsPerRasterX_ = 1, unitsPerRasterY_ = 1;
+  // Their reciprocals: logical and raster pixels per user unit.
+  double pixelsPerUnitX_ = 1, pixelsPerUnitY_ = 1;
+  double rasterPerUnitX_ = 1, rasterPerUnitY_ = 1;
   double rasterShift_ = 0;  // raster pixels added to every mapped point
   // The first raster pixel of each logical column and row and of the one past the last, at
   // the ratio blocksRatio_.
   std::vector<int> blockX_, blockY_;
   double blocksRatio_ = 0;
+  // How fillPixelBlock writes a block: by its four corners when blocks are one or two pixels
+  // each way, by pairs at both ends of its top, middle and bottom rows when they are two or
+  // three, or row by row.
+  enum class BlockStores : quint8 { Corners, ThreeRowsOfPairs, Rows };
+  BlockStores blockStores_ = BlockStores::Rows;
   double curX_ = 0, curY_ = 0;
   Color back_ = kWhite;
   Color fore_ = kBlack;
@@ -421,6 +452,18 @@ class Canvas {
   bool painterHasFont_ = false;
   // The point in a circle drawn last, while nothing has been drawn since: drawing it again
   // changes no pixel.
+  // Points in circles are mapped and written a few dozen at a time, when the run is full or
+  // before anything else uses the raster or the mapping: a lesson computes the next point while
+  // the last waits, where a point written at once holds up the arithmetic of the next until
+  // its own coordinates are known. Their places are kept from the scale's corner.
+  struct PendingMarker {
+    double dx = 0, dy = 0;  // user units
+    const Pattern* pattern = nullptr;
+    Color color = 0;
+    bool block = false;  // and its logical pixel's block, on a fine screen
+  };
+  std::array<PendingMarker, 32> pending_;
+  int pendingCount_ = 0;
   const Pattern* lastMarker_ = nullptr;
   QPoint lastMarkerAt_;
   Color lastMarkerColor_ = 0;

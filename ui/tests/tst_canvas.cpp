@@ -192,6 +192,27 @@ class CanvasTest : public QObject {
     QCOMPARE(pixelsNot(first, kWhite), 0);
   }
 
+  // 0.035 units a pixel, no binary fraction: a point halfway between two pixels divides to a
+  // hair on one side of the half, and goes to the pixel the division gives.
+  void aPointHalfwayBetweenPixelsGoesWhereTheDivisionPutsIt_data() {
+    QTest::addColumn<double>("at");
+    QTest::addColumn<int>("pixel");
+    QTest::newRow("12.5 a hair below") << 0.4375 << 12;
+    QTest::newRow("19.5 a hair below") << 0.6825 << 19;
+    QTest::newRow("37.5 a hair below") << 1.3125 << 37;
+    QTest::newRow("4.5 a hair above") << 0.1575 << 5;
+    QTest::newRow("5.5 a hair above") << 0.1925 << 6;
+  }
+  void aPointHalfwayBetweenPixelsGoesWhereTheDivisionPutsIt() {
+    QFETCH(double, at);
+    QFETCH(int, pixel);
+    WhiteCanvas w(QSize(200, 100));
+    w.c.scale(0, 0, 7, 3.5);
+    w.c.pset(At(at, at), kBlack);
+    QCOMPARE(w.c.pixel(pixel, pixel), kBlack);
+    QCOMPARE(pixelsNot(w.c, kWhite), 1);
+  }
+
   void aBoxCoversExactlyItsCorners() {
     WhiteCanvas w(QSize(50, 50));
     w.c.scale(0, 0, 50, 50);

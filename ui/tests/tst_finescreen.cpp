@@ -155,28 +155,53 @@ class FineScreenTest : public QObject {
     QTest::newRow("ratio 1, radius 1") << 1.0 << 1.0 << 1;
     QTest::newRow("ratio 1, radius 2") << 1.0 << 2.0 << 1;
     QTest::newRow("ratio 1, wide pen") << 1.0 << 2.0 << 2;
+    QTest::newRow("ratio 1.25, radius 2") << 1.25 << 2.0 << 1;
     QTest::newRow("ratio 1.5, radius 2") << 1.5 << 2.0 << 1;
+    QTest::newRow("ratio 1.75, radius 1") << 1.75 << 1.0 << 1;
     QTest::newRow("ratio 2, radius 1") << 2.0 << 1.0 << 1;
     QTest::newRow("ratio 2, wide pen") << 2.0 << 2.0 << 3;
+    QTest::newRow("ratio 2.2, radius 1") << 2.2 << 1.0 << 1;
+    QTest::newRow("ratio 2.2, radius 2") << 2.2 << 2.0 << 1;
+    QTest::newRow("ratio 3.5, radius 2") << 3.5 << 2.0 << 1;
   }
+  // Curves running off the picture at every edge, a point and a box drawn over them, the scale
+  // changed between them: the points in circles land in order, with the scale they were
+  // drawn at, and wipe without a trace.
   void aPointInACircleIsAPointAndACircle() {
     QFETCH(double, ratio);
     QFETCH(double, radius);
     QFETCH(int, width);
     WhiteCanvas a(QSize(200, 100), ratio), b(QSize(200, 100), ratio);
-    for (Canvas* c : {&a.c, &b.c}) {
-      c->scale(0, -200, 1000, 200);
-      c->setDrawWidth(width);
-    }
-    for (double x = -4; x < 1010; x += 3.7) {
-      a.c.marker(At(x, 190 * std::sin(x / 50)), radius, kBlue);
-      b.c.pset(At(x, 190 * std::sin(x / 50)), kBlue);
-      b.c.circle(Step(0, 0), radius, kBlue);
-    }
+    const auto curve = [&](Color colour, double from, double to) {
+      for (double x = from; x < to; x += 3.7) {
+        const double y = 230 * std::sin(x / 50);
+        a.c.marker(At(x, y), radius, colour);
+        b.c.pset(At(x, y), colour);
+        b.c.circle(Step(0, 0), radius, colour);
+      }
+    };
+    const auto picture = [&](Color first, Color second, Color box) {
+      for (Canvas* c : {&a.c, &b.c}) {
+        c->scale(0, -200, 1000, 200);
+        c->setDrawWidth(width);
+      }
+      curve(first, -4, 260);
+      for (Canvas* c : {&a.c, &b.c}) {
+        c->pset(At(258.7, 230 * std::sin(258.7 / 50)), box);  // on the last point
+        c->line(At(200, -150), At(300, 150), box, LineMode::FilledBox);
+      }
+      curve(first, 262.4, 520);
+      for (Canvas* c : {&a.c, &b.c})
+        c->scale(0, -210, 1010, 190);
+      curve(second, 500, 1020);
+    };
+    picture(kBlue, kRed, kGreen);
     QCOMPARE(a.c.currentX(), b.c.currentX());
     QCOMPARE(a.c.currentY(), b.c.currentY());
     QVERIFY(pixelsNot(a.c.image(), kWhite) > 150);
     QVERIFY(a.c.image() == b.c.image());
+    picture(kWhite, kWhite, kWhite);
+    QCOMPARE(pixelsNot(a.c.image(), kWhite), 0);
   }
 
   void aLineIsItsWidthInLogicalPixels_data() {
