@@ -504,6 +504,7 @@ class Canvas {
   int repeatSearches_ = 0;     // for figures drawn again, since a drawing began
   bool repeating_ = false;     // the figure kept last covered one drawn before
   bool lastBlank_ = true;      // the figure given last painted the background colour
+  unsigned long frame_ = 0;    // the pauses begun when the last figure was given
   // The last wiping, when it went with its figure: the same again just after changes nothing.
   size_t lastWiped_ = 0;  // of figures_, the figure it covered
   Color lastWipeColor_ = 0;

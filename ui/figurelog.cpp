@@ -30,6 +30,7 @@
 #include <cstring>
 
 #include "canvas.h"
+#include "platform.h"
 #include "qtbridge.h"
 
 namespace ui {
@@ -254,7 +255,7 @@ qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
   if (wipeSearched_ && ++misses_ % 1024 != 0) return -1;
   wipeSearched_ = true;
   size_t end = n;
-  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] < end;) {
+  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] <= end;) {
     const size_t start = drawingStarts_[k];
     if (const qsizetype i = from(start, end, n); i >= 0) return i;
     end = start;
@@ -265,8 +266,8 @@ qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
 // A figure drawn again over a standing one of its shape covers it at every ratio: the earlier
 // one is forgotten at once, as the lessons draw their axes again every frame and the log
 // would fill with them. A drawing repeats in the order it was first drawn, so the earlier one
-// is looked for after the one found last; where that misses, as a run begins or just after a
-// repeat, through the first figures of the recent runs, twice a run at most.
+// is looked for among the few after the one found last; where that misses, as a run begins
+// or just after a repeat, through the first figures of the recent runs, twice a run at most.
 template <typename Same>
 void Canvas::coverRepeated(const Same& same, size_t n) {
   const auto cover = [&](size_t j) {
@@ -275,16 +276,21 @@ void Canvas::coverRepeated(const Same& same, size_t n) {
     repeatCursor_ = j + 1;
     repeating_ = true;
   };
-  size_t at = repeatCursor_;
-  for (size_t steps = 0; at < n && isDead(at) && steps < 8; ++steps)
-    ++at;
-  if (at < n && !isDead(at) && same(figures_[at])) return cover(at);
+  const auto standingFrom = [&](size_t at) {
+    for (size_t steps = 0; at < n && isDead(at) && steps < 8; ++steps)
+      ++at;
+    return at;
+  };
+  const size_t at = standingFrom(repeatCursor_);
+  // A figure of the last drawing that is not drawn again (a label that changed) is passed over.
+  for (size_t j = at, live = 0; j < n && live < 4; j = standingFrom(j + 1), ++live)
+    if (!isDead(j) && same(figures_[j])) return cover(j);
   const bool search = repeating_ || at == n || repeatSearches_ == 0;
   repeating_ = false;
   if (!search || repeatSearches_ >= 2) return;
   ++repeatSearches_;
   size_t end = n;
-  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] < end;) {
+  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] <= end;) {
     const size_t from = drawingStarts_[k];
     for (size_t j = from, live = 0; j < std::min(end, from + 4096) && live < 512; ++j)
       if (!isDead(j) && (++live, same(figures_[j]))) return cover(j);
@@ -371,6 +377,12 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
   const bool filled =
       (kind == KeptFigure::Box || kind == KeptFigure::Circle) && fillStyle_ != kFillTransparent;
   const bool blank = c == back_ && (!filled || fillColor_ == back_);
+  // A figure drawn first after a pause begins a drawing too, for the pictures that are drawn
+  // again frame after frame with nothing wiped between.
+  if (const unsigned long frame = waitsBegun(); frame != frame_) {
+    frame_ = frame;
+    lastBlank_ = true;
+  }
   const bool drawingStarts = !blank && lastBlank_;
   lastBlank_ = blank;
   // Looked over as a drawing begins, when the wiping before it has left the least standing:

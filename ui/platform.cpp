@@ -108,6 +108,7 @@ class NestingScope {
     if (ended) throw ProgramEnded();
     if (depth >= kMaxNesting) throw NestingLimitReached();
     ++depth;
+    ++detail::waitsBegun;
   }
   ~NestingScope() { --depth; }
   NestingScope(const NestingScope&) = delete;
@@ -122,6 +123,8 @@ void endAfterError(const QString& message) {
 }
 
 }  // namespace
+
+unsigned long detail::waitsBegun = 0;
 
 Platform& platform() {
   return *current;

@@ -77,6 +77,13 @@ void DoEvents();
 void pause(double seconds);
 // How many pauses and DoEvents calls are active now.
 int nestingDepth();
+// How many pauses and DoEvents calls have begun: what is drawn between two of them is one frame.
+namespace detail {
+extern unsigned long waitsBegun;
+}
+inline unsigned long waitsBegun() {
+  return detail::waitsBegun;
+}
 
 // Ends the program at once, from any depth of nested handlers.
 [[noreturn]] void End();

@@ -206,6 +206,26 @@ class RatioChangeTest : public QObject {
     QVERIFY(c.image() == fresh.image());
   }
 
+  // A resonance curve drawn whole every frame over the last, nothing wiped, its label changing:
+  // the log holds one frame's figures, not every frame's until its bound.
+  void aPictureDrawnAgainEveryFrameIsKeptOnce() {
+    Canvas c;
+    blank(c, QSize(300, 120), 1.25);
+    c.scale(0, -1, 300, 1);
+    for (int frame = 0; frame < 40; ++frame) {
+      c.line(At(0, 0), At(300, 0), kBlack);
+      c.line(At(0, 0), At(0, 1), kBlack);
+      c.setCurrentX(250);
+      c.setCurrentY(0.9);
+      c.print(QStringLiteral("w0 = ") + QString::number(frame));
+      for (double x = 1; x < 300; x += 0.5)
+        c.marker(At(x, 0.9 / (1 + (x - 150) * (x - 150) / 400)), 1, kBlue);
+      DoEvents();
+      // 598 points, two lines and a label a frame.
+      QVERIFY2(c.keptFigures() <= 700, QByteArray::number(qulonglong(c.keptFigures())));
+    }
+  }
+
   void anAnimationKeepsTheLogSmallAndAHugePictureIsResampled() {
     Canvas c;
     blank(c, QSize(400, 200), 1);
