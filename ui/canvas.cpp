@@ -3,6 +3,9 @@
 
 #include <QFontMetrics>
 #include <QPainterPath>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -994,9 +997,44 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
 void Canvas::drawPendingMarkers() {
   const auto end = pending_.begin() + pendingCount_;
   pendingCount_ = 0;
+#if defined(__SSE2__)
+  // The raster pixel and the logical pixel of a point, both coordinates at once: as in
+  // mapToPixel, where one lies near a pixel's edge or out of range all four are mapped again.
+  const __m128d rasterScale = _mm_set_pd(rasterPerUnitY_, rasterPerUnitX_),
+                pixelScale = _mm_set_pd(pixelsPerUnitY_, pixelsPerUnitX_),
+                rasterAdd = _mm_set1_pd(rasterShift_ + 0.5), half = _mm_set1_pd(0.5),
+                zero = _mm_setzero_pd(), limit = _mm_set1_pd(kPixelLimit),
+                low = _mm_set1_pd(kNearEdge), high = _mm_set1_pd(1 - kNearEdge);
+  const auto fast = [&](__m128d t, __m128i& i) {
+    i = _mm_cvttpd_epi32(t);
+    const __m128d fraction = _mm_sub_pd(t, _mm_cvtepi32_pd(i));
+    const __m128d ok =
+        _mm_and_pd(_mm_and_pd(_mm_cmpgt_pd(t, zero), _mm_cmplt_pd(t, limit)),
+                   _mm_and_pd(_mm_cmpgt_pd(fraction, low), _mm_cmplt_pd(fraction, high)));
+    return _mm_movemask_pd(ok);
+  };
+#endif
   for (auto m = pending_.begin(); m != end; ++m) {
-    const QPoint at = rasterAt(m->dx, m->dy);
-    const QRect block = m->block ? blockAt(m->dx, m->dy) : QRect();
+    QPoint at;
+    QRect block;
+#if defined(__SSE2__)
+    const __m128d d = _mm_set_pd(m->dy, m->dx);
+    __m128i r, p;
+    const int rasterOk = fast(_mm_add_pd(_mm_mul_pd(d, rasterScale), rasterAdd), r);
+    const int pixelOk = fast(_mm_add_pd(_mm_mul_pd(d, pixelScale), half), p);
+    const int px = _mm_cvtsi128_si32(p), py = _mm_cvtsi128_si32(_mm_srli_si128(p, 4));
+    if ((rasterOk & pixelOk) == 3 && unsigned(px) < unsigned(logical_.width()) &&
+        unsigned(py) < unsigned(logical_.height())) {
+      at = QPoint(_mm_cvtsi128_si32(r), _mm_cvtsi128_si32(_mm_srli_si128(r, 4)));
+      if (m->block)
+        block = QRect(QPoint(blockX_[size_t(px)], blockY_[size_t(py)]),
+                      QPoint(blockX_[size_t(px) + 1] - 1, blockY_[size_t(py) + 1] - 1));
+    } else
+#endif
+    {
+      at = rasterAt(m->dx, m->dy);
+      if (m->block) block = blockAt(m->dx, m->dy);
+    }
     if (m->pattern == lastMarker_ && at == lastMarkerAt_ && m->color == lastMarkerColor_ &&
         block == lastMarkerBlock_)
       continue;
