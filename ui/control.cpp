@@ -34,10 +34,22 @@ using namespace detail;
 namespace detail {
 
 void paintRaster(QPainter& p, const Canvas& canvas, const QRect& area, qreal screenRatio) {
-  const QImage shown = canvas.screenImage();
+  QImage shown = canvas.screenImage();
   // One raster pixel to one screen pixel: the raster's own size in the widget's pixels.
   const QRectF target(area.topLeft(), QSizeF(shown.size()) / screenRatio);
-  p.drawImage(target, shown);
+  const QTransform device = p.deviceTransform();
+  if (device.type() == QTransform::TxScale && device.m11() == screenRatio &&
+      device.m22() == screenRatio && p.worldTransform().isIdentity()) {
+    // Copied as it is in the screen's pixels: through the screen's scale the painter would
+    // resample the whole raster, to the same pixels (0.7 ms a repaint at a full screen's 2.2).
+    p.save();
+    p.setWorldTransform(QTransform::fromScale(1 / screenRatio, 1 / screenRatio));
+    shown.setDevicePixelRatio(1);
+    p.drawImage(target.topLeft() * screenRatio, shown);
+    p.restore();
+  } else {
+    p.drawImage(target, shown);
+  }
   // Rounded up, the raster's last column and row may reach a pixel beyond the area; rounded
   // down, the zoomed area a pixel beyond the raster.
   const QRegion bare = QRegion(area) - QRegion(target.toAlignedRect());
