@@ -985,12 +985,15 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   // The circle's centre is the point plus a step of nothing.
   curX_ = x + 0.0;
   curY_ = y + 0.0;
-  keep(KeptFigure::Marker, x, y, radius, 1.0, c);
   // On a fine screen, the circle's outline and the raster pixels of the point's logical pixel.
   const bool fine = drawWidth_ == 1 && ratio_ != 1;
+  const PendingMarker marker{x - left_, y - top_, fine ? shape->pattern : shape->marker, c, fine};
+  // The one held last is the last figure drawn: the same again changes neither the picture nor
+  // the figures kept (a lesson wipes a curve twice where two waves ran along it).
+  if (pendingCount_ > 0 && pending_[size_t(pendingCount_ - 1)] == marker) return;
+  keep(KeptFigure::Marker, x, y, radius, 1.0, c);
   if (pendingCount_ == int(pending_.size())) drawPendingMarkers();
-  pending_[size_t(pendingCount_++)] = {x - left_, y - top_, fine ? shape->pattern : shape->marker,
-                                       c, fine};
+  pending_[size_t(pendingCount_++)] = marker;
   askRepaint();
 }
 

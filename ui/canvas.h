@@ -461,6 +461,10 @@ class Canvas {
     const Pattern* pattern = nullptr;
     Color color = 0;
     bool block = false;  // and its logical pixel's block, on a fine screen
+    bool operator==(const PendingMarker& o) const {
+      return dx == o.dx && dy == o.dy && pattern == o.pattern && color == o.color &&
+             block == o.block;
+    }
   };
   std::array<PendingMarker, 32> pending_;
   int pendingCount_ = 0;
