@@ -103,6 +103,49 @@ class RatioChangeTest : public QObject {
     QCOMPARE(testkit::pixelsOf(shown.convertToFormat(QImage::Format_RGB32), kRed), 0);
   }
 
+  // The window's own pixels hold the picture's raster whole, one to one: none dropped, doubled
+  // or blended, at zooms on this screen.
+  void theScreenShowsTheRasterPixelForPixel_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("100 %") << "" << 1.25;
+    QTest::newRow("125 %") << "Ctrl+=" << 1.5625;
+    QTest::newRow("150 %") << "Ctrl+=, Ctrl+=" << 1.875;
+    QTest::newRow("90 %") << "Ctrl+-" << 1.125;
+  }
+  void theScreenShowsTheRasterPixelForPixel() {
+    QFETCH(QString, keys);
+    QFETCH(double, ratio);
+    testkit::FakePlatform fake;
+    Form f("Form1", 6000, 4000);
+    PictureBox p(&f, "Picture1", {135, 105, 4530, 3015});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window()));
+    for (const QString& k : keys.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+      QTest::keySequence(f.window(), QKeySequence(k));
+    QCOMPARE(p.devicePixelRatio(), ratio);
+    p.setBackColor(kWhite);
+    p.scale(0, 0, 100, 100);
+    p.circle(At(40, 50), 30, kRed);
+    p.line(At(0, 0), At(100, 100), kBlue);
+    p.line(At(99, 0), At(99, 99), kBlack);
+    QTest::qWait(100);
+    QWidget* window = p.widget()->window();
+    const QImage shown = window->screen()
+                             ->grabWindow(window->winId())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage raster = p.image().convertToFormat(QImage::Format_RGB32);
+    int places = 0;
+    for (int x = 0; x + raster.width() <= shown.width(); ++x)
+      for (int y = 0; y + raster.height() <= shown.height(); ++y) {
+        QImage crop = shown.copy(QRect(QPoint(x, y), raster.size()));
+        crop.setDevicePixelRatio(raster.devicePixelRatio());
+        places += crop == raster;
+      }
+    QCOMPARE(places, 1);
+  }
+
   void aTextCopiedFromItsThirdPrintingKeepsAllItsInk_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<FontSpec>("font");
