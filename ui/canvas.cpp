@@ -62,6 +62,26 @@ constexpr double kNearEdge = 1.0e-7;
   return toPixelInt(d / unit + shift);
 }
 
+// Both coordinates of a point by mapToPixel, side by side where SSE2 is there: one test of both
+// ranges and edges, and the division for both where either lies near a pixel's edge.
+[[gnu::always_inline]] inline QPoint mapToPixels(double dx, double dy, double perUnitX,
+                                                 double perUnitY, double unitX, double unitY,
+                                                 double shift) {
+#if defined(__SSE2__)
+  const __m128d product = _mm_mul_pd(_mm_set_pd(dy, dx), _mm_set_pd(perUnitY, perUnitX));
+  const __m128d t = _mm_add_pd(_mm_add_pd(product, _mm_set1_pd(shift)), _mm_set1_pd(0.5));
+  const __m128i i = _mm_cvttpd_epi32(t);
+  const __m128d fraction = _mm_sub_pd(t, _mm_cvtepi32_pd(i));
+  const __m128d inRange =
+      _mm_and_pd(_mm_cmpgt_pd(t, _mm_setzero_pd()), _mm_cmplt_pd(t, _mm_set1_pd(kPixelLimit)));
+  const __m128d offEdge = _mm_and_pd(_mm_cmpgt_pd(fraction, _mm_set1_pd(kNearEdge)),
+                                     _mm_cmplt_pd(fraction, _mm_set1_pd(1 - kNearEdge)));
+  if (_mm_movemask_pd(_mm_and_pd(inRange, offEdge)) == 3)
+    return {_mm_cvtsi128_si32(i), _mm_cvtsi128_si32(_mm_srli_si128(i, 4))};
+#endif
+  return {mapToPixel(dx, perUnitX, unitX, shift), mapToPixel(dy, perUnitY, unitY, shift)};
+}
+
 // Outlines up to this half-axis (raster pixels) are copied from a stored pattern instead of
 // rasterised.
 constexpr int kOutlinePatternLimit = 64;
@@ -74,16 +94,17 @@ constexpr int kCoveredFigureLimit = 8192;
 // from p × ratio on; a figure at p is drawn about the middle of them, where a pen as many
 // raster pixels wide as the ratio covers exactly that logical pixel.
 [[gnu::always_inline]] inline QPoint Canvas::rasterAt(double dx, double dy) const {
-  return {mapToPixel(dx, rasterPerUnitX_, unitsPerRasterX_, rasterShift_),
-          mapToPixel(dy, rasterPerUnitY_, unitsPerRasterY_, rasterShift_)};
+  return mapToPixels(dx, dy, rasterPerUnitX_, rasterPerUnitY_, unitsPerRasterX_, unitsPerRasterY_,
+                     rasterShift_);
 }
 
 // The raster pixels of the logical pixel under a point: the block a one-pixel point fills on a
 // fine screen. Every point of a curve drawn there passes through here: one test of the
 // bounds and two lookups, where rasterBlocks would order and test a rectangle.
 [[gnu::always_inline]] inline QRect Canvas::blockAt(double dx, double dy) const {
-  const int px = mapToPixel(dx, pixelsPerUnitX_, unitsPerPixelX_, 0.0),
-            py = mapToPixel(dy, pixelsPerUnitY_, unitsPerPixelY_, 0.0);
+  const QPoint p =
+      mapToPixels(dx, dy, pixelsPerUnitX_, pixelsPerUnitY_, unitsPerPixelX_, unitsPerPixelY_, 0.0);
+  const int px = p.x(), py = p.y();
   if (unsigned(px) < unsigned(logical_.width()) && unsigned(py) < unsigned(logical_.height()))
     return QRect(QPoint(blockX_[size_t(px)], blockY_[size_t(py)]),
                  QPoint(blockX_[size_t(px) + 1] - 1, blockY_[size_t(py) + 1] - 1));
@@ -1000,44 +1021,9 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
 void Canvas::drawPendingMarkers() {
   const auto end = pending_.begin() + pendingCount_;
   pendingCount_ = 0;
-#if defined(__SSE2__)
-  // The raster pixel and the logical pixel of a point, both coordinates at once: as in
-  // mapToPixel, where one lies near a pixel's edge or out of range all four are mapped again.
-  const __m128d rasterScale = _mm_set_pd(rasterPerUnitY_, rasterPerUnitX_),
-                pixelScale = _mm_set_pd(pixelsPerUnitY_, pixelsPerUnitX_),
-                rasterAdd = _mm_set1_pd(rasterShift_ + 0.5), half = _mm_set1_pd(0.5),
-                zero = _mm_setzero_pd(), limit = _mm_set1_pd(kPixelLimit),
-                low = _mm_set1_pd(kNearEdge), high = _mm_set1_pd(1 - kNearEdge);
-  const auto fast = [&](__m128d t, __m128i& i) {
-    i = _mm_cvttpd_epi32(t);
-    const __m128d fraction = _mm_sub_pd(t, _mm_cvtepi32_pd(i));
-    const __m128d ok =
-        _mm_and_pd(_mm_and_pd(_mm_cmpgt_pd(t, zero), _mm_cmplt_pd(t, limit)),
-                   _mm_and_pd(_mm_cmpgt_pd(fraction, low), _mm_cmplt_pd(fraction, high)));
-    return _mm_movemask_pd(ok);
-  };
-#endif
   for (auto m = pending_.begin(); m != end; ++m) {
-    QPoint at;
-    QRect block;
-#if defined(__SSE2__)
-    const __m128d d = _mm_set_pd(m->dy, m->dx);
-    __m128i r, p;
-    const int rasterOk = fast(_mm_add_pd(_mm_mul_pd(d, rasterScale), rasterAdd), r);
-    const int pixelOk = fast(_mm_add_pd(_mm_mul_pd(d, pixelScale), half), p);
-    const int px = _mm_cvtsi128_si32(p), py = _mm_cvtsi128_si32(_mm_srli_si128(p, 4));
-    if ((rasterOk & pixelOk) == 3 && unsigned(px) < unsigned(logical_.width()) &&
-        unsigned(py) < unsigned(logical_.height())) {
-      at = QPoint(_mm_cvtsi128_si32(r), _mm_cvtsi128_si32(_mm_srli_si128(r, 4)));
-      if (m->block)
-        block = QRect(QPoint(blockX_[size_t(px)], blockY_[size_t(py)]),
-                      QPoint(blockX_[size_t(px) + 1] - 1, blockY_[size_t(py) + 1] - 1));
-    } else
-#endif
-    {
-      at = rasterAt(m->dx, m->dy);
-      if (m->block) block = blockAt(m->dx, m->dy);
-    }
+    const QPoint at = rasterAt(m->dx, m->dy);
+    const QRect block = m->block ? blockAt(m->dx, m->dy) : QRect();
     if (m->pattern == lastMarker_ && at == lastMarkerAt_ && m->color == lastMarkerColor_ &&
         block == lastMarkerBlock_)
       continue;

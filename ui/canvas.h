@@ -450,8 +450,6 @@ class Canvas {
   };
   mutable std::unordered_map<QString, TextPattern> texts_;
   bool painterHasFont_ = false;
-  // The point in a circle drawn last, while nothing has been drawn since: drawing it again
-  // changes no pixel.
   // Points in circles are mapped and written a few dozen at a time, when the run is full or
   // before anything else uses the raster or the mapping: a lesson computes the next point while
   // the last waits, where a point written at once holds up the arithmetic of the next until
@@ -468,6 +466,8 @@ class Canvas {
   };
   std::array<PendingMarker, 32> pending_;
   int pendingCount_ = 0;
+  // The point in a circle drawn last, while nothing has been drawn since: drawing it again
+  // changes no pixel.
   const Pattern* lastMarker_ = nullptr;
   QPoint lastMarkerAt_;
   Color lastMarkerColor_ = 0;
