@@ -382,6 +382,13 @@ class Canvas {
   // `same` tells a kept figure of the wiping's shape.
   template <typename Same>
   qsizetype wipedFigure(const Same& same, size_t before);
+  // The first standing figure `same` tells from `start` on, before `end`, among the first
+  // `reach` standing ones and eight times as many in all; or -1.
+  template <typename Same>
+  qsizetype findStanding(const Same& same, size_t start, size_t end, size_t reach) const;
+  // The same through the recent drawings, newest first.
+  template <typename Same>
+  qsizetype findInRecentDrawings(const Same& same, size_t before, size_t reach) const;
   // Forgets the standing figure of the shape `same` tells that a figure drawn now covers.
   template <typename Same>
   void coverRepeated(const Same& same, size_t before);

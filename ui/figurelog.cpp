@@ -232,32 +232,39 @@ qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
       if (same(figures_[i])) return qsizetype(i);
       break;
     }
-  // After the one wiped last, as a curve is wiped point by point in the order it was drawn.
-  const auto from = [&](size_t start, size_t end, size_t reach) {
-    // Forgotten figures are passed over, a few times as many as the live ones looked at.
-    end = std::min(end, start + 8 * reach);
-    for (size_t i = start, live = 0; i < end && live < reach; ++i) {
-      if (isDead(i)) continue;
-      ++live;
-      if (same(figures_[i])) {
-        wipeCursor_ = i + 1;
-        misses_ = 0;
-        return qsizetype(i);
-      }
+  const auto found = [&](qsizetype i) {
+    if (i >= 0) {
+      wipeCursor_ = size_t(i) + 1;
+      misses_ = 0;
     }
-    return qsizetype(-1);
+    return i;
   };
-  if (const qsizetype i = from(wipeCursor_, n, 4); i >= 0) return i;
+  // After the one wiped last, as a curve is wiped point by point in the order it was drawn.
+  if (const qsizetype i = findStanding(same, wipeCursor_, n, 4); i >= 0) return found(i);
   // Once a wiping run, and again after many misses in a row: through the recent drawings,
   // newest first, as a wiping begins where the wiped curve began, behind whatever was drawn
   // before it in the same run. Figures that were never drawn (a curve switched off) are
   // wiped all the same: they cost one such search a run.
   if (wipeSearched_ && ++misses_ % 1024 != 0) return -1;
   wipeSearched_ = true;
+  return found(findInRecentDrawings(same, n, n));
+}
+
+template <typename Same>
+qsizetype Canvas::findStanding(const Same& same, size_t start, size_t end, size_t reach) const {
+  // Forgotten figures are passed over, a few times as many as the live ones looked at.
+  end = std::min(end, start + 8 * reach);
+  for (size_t i = start, live = 0; i < end && live < reach; ++i)
+    if (!isDead(i) && (++live, same(figures_[i]))) return qsizetype(i);
+  return -1;
+}
+
+template <typename Same>
+qsizetype Canvas::findInRecentDrawings(const Same& same, size_t n, size_t reach) const {
   size_t end = n;
   for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] <= end;) {
     const size_t start = drawingStarts_[k];
-    if (const qsizetype i = from(start, end, n); i >= 0) return i;
+    if (const qsizetype i = findStanding(same, start, end, reach); i >= 0) return i;
     end = start;
   }
   return -1;
@@ -289,13 +296,7 @@ void Canvas::coverRepeated(const Same& same, size_t n) {
   repeating_ = false;
   if (!search || repeatSearches_ >= 2) return;
   ++repeatSearches_;
-  size_t end = n;
-  for (size_t k = kDrawingStarts; k-- > 0 && drawingStarts_[k] <= end;) {
-    const size_t from = drawingStarts_[k];
-    for (size_t j = from, live = 0; j < std::min(end, from + 4096) && live < 512; ++j)
-      if (!isDead(j) && (++live, same(figures_[j]))) return cover(j);
-    end = from;
-  }
+  if (const qsizetype j = findInRecentDrawings(same, n, 512); j >= 0) cover(size_t(j));
 }
 
 // Calls use(cell) for the cells f's box meets while it returns true.
