@@ -336,8 +336,9 @@ class Canvas {
     }
     bool sameShape(Kind k, quint8 ds, quint8 fs, quint32 st, quint32 tx, double a, double b,
                    double c, double d, double s, double e) const {
-      return kind == k && state == st && text == tx && drawStyle == ds && fillStyle == fs &&
-             sameBits(x1, a) && sameBits(y1, b) && sameBits(x2, c) && sameBits(y2, d) &&
+      // The first point first: it tells most figures apart.
+      return sameBits(x1, a) && sameBits(y1, b) && kind == k && state == st && text == tx &&
+             drawStyle == ds && fillStyle == fs && sameBits(x2, c) && sameBits(y2, d) &&
              sameBits(start, s) && sameBits(end, e);
     }
     static bool sameBits(double a, double b) {
@@ -513,9 +514,11 @@ class Canvas {
   bool wipeSearched_ = false;  // through the recent drawings, since a drawing began
   size_t repeatCursor_ = 0;    // after the figure a figure drawn again covered last
   int repeatSearches_ = 0;     // for figures drawn again, since a drawing began
-  bool repeating_ = false;     // the figure kept last covered one drawn before
-  bool lastBlank_ = true;      // the figure given last painted the background colour
-  unsigned long frame_ = 0;    // the pauses begun when the last figure was given
+  unsigned repeatMisses_ = 0;  // figures in a row that covered none, up to a run
+  static constexpr unsigned kRepeatMissRun = 32;
+  bool repeating_ = false;   // the figure kept last covered one drawn before
+  bool lastBlank_ = true;    // the figure given last painted the background colour
+  unsigned long frame_ = 0;  // the pauses begun when the last figure was given
   // The last wiping, when it went with its figure: the same again just after changes nothing.
   size_t lastWiped_ = 0;  // of figures_, the figure it covered
   Color lastWipeColor_ = 0;

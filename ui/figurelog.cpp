@@ -251,7 +251,8 @@ qsizetype Canvas::wipedFigure(const Same& same, size_t n) {
 }
 
 template <typename Same>
-qsizetype Canvas::findStanding(const Same& same, size_t start, size_t end, size_t reach) const {
+[[gnu::always_inline]] inline qsizetype Canvas::findStanding(const Same& same, size_t start,
+                                                             size_t end, size_t reach) const {
   // Forgotten figures are passed over, a few times as many as the live ones looked at.
   end = std::min(end, start + 8 * reach);
   for (size_t i = start, live = 0; i < end && live < reach; ++i)
@@ -275,13 +276,18 @@ qsizetype Canvas::findInRecentDrawings(const Same& same, size_t n, size_t reach)
 // would fill with them. A drawing repeats in the order it was first drawn, so the earlier one
 // is looked for among the few after the one found last; where that misses, as a run begins
 // or just after a repeat, through the first figures of the recent runs, twice a run at most.
+// A moving curve draws thousands of figures in a row none of which was drawn before: past a
+// run of misses the few after the one found last are looked at only now and then, and a
+// repeat missed meanwhile is found when the log is looked over.
 template <typename Same>
 void Canvas::coverRepeated(const Same& same, size_t n) {
+  if (repeatMisses_ >= kRepeatMissRun && ++repeatMisses_ % kRepeatMissRun != 0) return;
   const auto cover = [&](size_t j) {
     setDead(j);
     ++deadFigures_;
     repeatCursor_ = j + 1;
     repeating_ = true;
+    repeatMisses_ = 0;
   };
   const auto standingFrom = [&](size_t at) {
     for (size_t steps = 0; at < n && isDead(at) && steps < 8; ++steps)
@@ -292,6 +298,7 @@ void Canvas::coverRepeated(const Same& same, size_t n) {
   // A figure of the last drawing that is not drawn again (a label that changed) is passed over.
   for (size_t j = at, live = 0; j < n && live < 4; j = standingFrom(j + 1), ++live)
     if (!isDead(j) && same(figures_[j])) return cover(j);
+  if (repeatMisses_ < kRepeatMissRun) ++repeatMisses_;
   const bool search = repeating_ || at == n || repeatSearches_ == 0;
   repeating_ = false;
   if (!search || repeatSearches_ >= 2) return;
@@ -439,7 +446,7 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
                 std::end(drawingStarts_));
     drawingStarts_[kDrawingStarts - 1] = i;
     wipeSearched_ = false;
-    repeatSearches_ = 0;
+    repeatSearches_ = repeatMisses_ = 0;
   }
   if (blank)
     if (const qsizetype wiped = wipedFigure(same, i); wiped >= 0) {
@@ -482,7 +489,7 @@ void Canvas::forgetFigures(bool keepFromNowOn) {
   keptAtCompaction_ = 0;
   wipeCursor_ = misses_ = repeatCursor_ = 0;
   wipeSearched_ = repeating_ = false;
-  repeatSearches_ = 0;
+  repeatSearches_ = repeatMisses_ = 0;
   lastBlank_ = true;
   wipedLast_ = false;
   std::fill(std::begin(drawingStarts_), std::end(drawingStarts_), 0);
