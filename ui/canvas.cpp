@@ -416,12 +416,19 @@ void Canvas::record(DrawRecord r) {
   const qint32* const quadsEnd = store + pattern.quads;
   const qint32* const pairsEnd = quadsEnd + pattern.pairs;
   const qint32* const end = store + pattern.stores.size();
-  for (; store != quadsEnd; ++store)
-    std::memcpy(centre + *store, four.data(), 4 * sizeof(QRgb));
-  for (; store != pairsEnd; ++store)
-    std::memcpy(centre + *store, four.data(), 2 * sizeof(QRgb));
-  for (; store != end; ++store)
-    centre[*store] = rgb;
+  // Two stores a step: each kind comes in an even number.
+  for (; store != quadsEnd; store += 2) {
+    std::memcpy(centre + store[0], four.data(), 4 * sizeof(QRgb));
+    std::memcpy(centre + store[1], four.data(), 4 * sizeof(QRgb));
+  }
+  for (; store != pairsEnd; store += 2) {
+    std::memcpy(centre + store[0], four.data(), 2 * sizeof(QRgb));
+    std::memcpy(centre + store[1], four.data(), 2 * sizeof(QRgb));
+  }
+  for (; store != end; store += 2) {
+    centre[store[0]] = rgb;
+    centre[store[1]] = rgb;
+  }
 }
 
 void Canvas::plotPattern(QPoint at, const Pattern& pattern, Color c) {
@@ -468,6 +475,9 @@ void Canvas::Pattern::storesFor(qsizetype rasterStride) const {
     }
     i = j;
   }
+  // An odd one out is stored twice, so that the stores go two at a time.
+  for (std::vector<qint32>* kind : {&fours, &twos, &ones})
+    if (kind->size() % 2) kind->push_back(kind->back());
   stores = fours;
   stores.insert(stores.end(), twos.begin(), twos.end());
   stores.insert(stores.end(), ones.begin(), ones.end());

@@ -192,7 +192,8 @@ class Canvas {
     // The runs of the offsets along rows, for a raster `stride` pixels a line: each run as
     // stores of four pixels, the last overlapping the one before when the run is no multiple of
     // four, or of two pixels, or one pixel alone. The offsets from the centre of the quads come
-    // first, then those of the pairs, then those of the single pixels.
+    // first, then those of the pairs, then those of the single pixels; each kind an even
+    // number, the last one given twice where needed.
     mutable qsizetype stride = -1;
     mutable std::vector<qint32> stores;
     mutable qint32 quads = 0, pairs = 0;
