@@ -82,6 +82,25 @@ constexpr double kNearEdge = 1.0e-7;
   return {mapToPixel(dx, perUnitX, unitX, shift), mapToPixel(dy, perUnitY, unitY, shift)};
 }
 
+// Sets the n pixels from p to rgb: four at a store, the last four overlapping those before
+// where n is no multiple of four, or by pairs below four. The runs of the wide figures copied
+// every frame are a dozen pixels long, where a store a pixel took most of their time.
+[[gnu::always_inline]] inline void fillRun(QRgb* p, int n, QRgb rgb) {
+  if (n >= 4) {
+    const std::array<QRgb, 4> four{rgb, rgb, rgb, rgb};
+    QRgb* const last = p + n - 4;
+    for (; p < last; p += 4)
+      std::memcpy(p, four.data(), sizeof four);
+    std::memcpy(last, four.data(), sizeof four);
+  } else if (n >= 2) {
+    const std::array<QRgb, 2> two{rgb, rgb};
+    std::memcpy(p, two.data(), sizeof two);
+    std::memcpy(p + n - 2, two.data(), sizeof two);
+  } else if (n == 1) {
+    *p = rgb;
+  }
+}
+
 // Outlines up to this half-axis (raster pixels) are copied from a stored pattern instead of
 // rasterised.
 constexpr int kOutlinePatternLimit = 64;
@@ -692,8 +711,7 @@ void Canvas::fillRaster(const QRect& r, Color c) {
   const int w = r.width();
   QRgb* line = bits + r.top() * stride_ + r.left();
   for (int y = r.top(); y <= r.bottom(); ++y, line += stride_)
-    for (int x = 0; x < w; ++x)  // a point's block is two or three pixels wide
-      line[x] = rgb;
+    fillRun(line, w, rgb);
 }
 
 namespace {
@@ -775,7 +793,7 @@ void Canvas::paintCovered(std::initializer_list<int> shape, const QRect& reach, 
   QRgb* const bits = rasterBits();
   const QRgb rgb = rgbOf(c);
   for (const Span& span : figure.spans)
-    std::fill_n(bits + span.y * stride_ + span.x, span.length, rgb);
+    fillRun(bits + span.y * stride_ + span.x, span.length, rgb);
 }
 
 // A figure of a wide pen around the raster rectangle `along`: a line or a point.
