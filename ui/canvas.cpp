@@ -557,7 +557,7 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
   const int w = r.width(), h = r.height();
   if (r.isEmpty()) return;
   const bool corners = blockStores_ == BlockStores::Corners && w <= 2 && h <= 2;
-  if (!corners && !(blockStores_ == BlockStores::ThreeRowsOfPairs && w >= 2 && w <= 4 && h <= 3)) {
+  if (!corners && !(blockStores_ == BlockStores::ThreeRows && w >= 2 && w <= 4 && h <= 3)) {
     fillRaster(r, c);
     return;
   }
@@ -569,14 +569,9 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
     top[0] = top[right] = bottom[0] = bottom[right] = rgb;
     return;
   }
-  QRgb* const middle = top + h / 2 * stride_;
-  const std::array<QRgb, 2> two{rgb, rgb};
-  std::memcpy(top, two.data(), sizeof two);
-  std::memcpy(top + right - 1, two.data(), sizeof two);
-  std::memcpy(middle, two.data(), sizeof two);
-  std::memcpy(middle + right - 1, two.data(), sizeof two);
-  std::memcpy(bottom, two.data(), sizeof two);
-  std::memcpy(bottom + right - 1, two.data(), sizeof two);
+  fillRun(top, w, rgb);
+  fillRun(top + h / 2 * stride_, w, rgb);
+  fillRun(bottom, w, rgb);
 }
 
 // Apart from the points drawn at ratio 1, which pass here by the thousand.
@@ -685,7 +680,7 @@ void Canvas::updateBlockStarts() {
       most = std::max(most, (*starts)[p] - (*starts)[p - 1]);
     }
   blockStores_ = least >= 1 && most <= 2   ? BlockStores::Corners
-                 : least >= 2 && most <= 3 ? BlockStores::ThreeRowsOfPairs
+                 : least >= 2 && most <= 3 ? BlockStores::ThreeRows
                                            : BlockStores::Rows;
 }
 

@@ -436,9 +436,8 @@ class Canvas {
   std::vector<int> blockX_, blockY_;
   double blocksRatio_ = 0;
   // How fillPixelBlock writes a block: by its four corners when blocks are one or two pixels
-  // each way, by pairs at both ends of its top, middle and bottom rows when they are two or
-  // three, or row by row.
-  enum class BlockStores : quint8 { Corners, ThreeRowsOfPairs, Rows };
+  // each way, by its top, middle and bottom rows when they are two or three, or row by row.
+  enum class BlockStores : quint8 { Corners, ThreeRows, Rows };
   BlockStores blockStores_ = BlockStores::Rows;
   double curX_ = 0, curY_ = 0;
   Color back_ = kWhite;
