@@ -1013,6 +1013,47 @@ const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
   return s;
 }
 
+[[gnu::always_inline]] inline void Canvas::keepMarker(double x, double y, double radius, Color c) {
+  if (!keeping_) return;
+  // markerAt copies a pattern only for transparent circles of an unbroken pen.
+  const quint8 drawStyle = quint8(drawStyle_), fillStyle = quint8(fillStyle_);
+  const auto same = [&](const KeptFigure& g) {
+    return g.sameShape(KeptFigure::Marker, drawStyle, fillStyle, state_, kNoText, x, y, radius, 1.0,
+                       kNoAngle, kNoAngle);
+  };
+  if (!stateChanged_ && c == back_) {
+    const size_t w = wipeCursor_;
+    if (w < figures_.size() && !isDead(w) && same(figures_[w])) {
+      // The wiping covers the figure at every ratio: both go.
+      setDead(w);
+      ++deadFigures_;
+      lastWiped_ = w;
+      lastWipeColor_ = c;
+      wipedLast_ = true;
+      wipeCursor_ = w + 1;
+      misses_ = 0;
+      frame_ = waitsBegun();
+      lastBlank_ = true;
+      return;
+    }
+  } else if (!stateChanged_ && !lastBlank_ && waitsBegun() == frame_ && kept_ < kKeptLimit &&
+             repeatMisses_ >= kRepeatMissRun && (repeatMisses_ + 1) % kRepeatMissRun != 0 &&
+             !figures_.empty() && figures_.size() < figures_.capacity() &&
+             !(KeptFigure::sameBits(figures_.back().x1, x) &&
+               KeptFigure::sameBits(figures_.back().y1, y))) {
+    // Within a drawing, on a curve that has repeated nothing for a while.
+    ++repeatMisses_;
+    wipedLast_ = false;
+    const size_t i = figures_.size();
+    figures_.emplace_back(KeptFigure::Marker, drawStyle, fillStyle, false, state_, kNoText, c,
+                          fillColor_, x, y, radius, 1.0, kNoAngle, kNoAngle);
+    if (i % 64 == 0) deadBits_.push_back(0);
+    countKept(1);
+    return;
+  }
+  keepFigure(KeptFigure::Marker, x, y, radius, 1.0, c, nullptr, kNoAngle, kNoAngle);
+}
+
 void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   const CircleSize* shape = nullptr;
   if (!logging_ && drawStyle_ != kDrawDashDot && fillStyle_ == kFillTransparent)
@@ -1035,7 +1076,7 @@ void Canvas::markerAt(double x, double y, bool step, double radius, Color c) {
   // The one held last is the last figure drawn: the same again changes neither the picture nor
   // the figures kept (a lesson wipes a curve twice where two waves ran along it).
   if (pendingCount_ > 0 && pending_[size_t(pendingCount_ - 1)] == marker) return;
-  keep(KeptFigure::Marker, x, y, radius, 1.0, c);
+  keepMarker(x, y, radius, c);
   if (pendingCount_ == int(pending_.size())) drawPendingMarkers();
   pending_[size_t(pendingCount_++)] = marker;
   askRepaint();

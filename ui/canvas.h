@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QString>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -373,6 +374,11 @@ class Canvas {
     if (keeping_) keepFigure(kind, x1, y1, x2, y2, c, text, start, end);
   }
   static constexpr double kNoAngle = std::numeric_limits<double>::quiet_NaN();
+  static constexpr quint32 kNoText = ~0u;
+  // Keeps a point in a circle. What a moving curve asks thousands of times a frame is settled
+  // here: its wiping, which covers the standing figure after the one wiped last, and its
+  // drawing, added while a drawing goes on and repeats nothing; the rest goes to keepFigure.
+  void keepMarker(double x, double y, double radius, Color c);
   void keepState();
   void keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2, Color c,
                   const QString* text, double start, double end);
@@ -486,6 +492,14 @@ class Canvas {
   bool logging_ = false;
   std::vector<DrawRecord> log_;
 
+  // Figures, texts and scales kept by all canvases together, the forgotten ones until they are
+  // dropped: about 3 MB of figures, twice that at most while a vector grows.
+  static constexpr size_t kKeptLimit = 40000;
+  static size_t kept_, keptPeak_;
+  static void countKept(qsizetype n) {
+    kept_ += size_t(n);
+    keptPeak_ = std::max(keptPeak_, kept_);
+  }
   bool keeping_ = true;  // false past the bound, until the next clear
   bool stateChanged_ = true;
   std::vector<KeptFigure> figures_;

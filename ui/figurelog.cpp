@@ -36,12 +36,6 @@
 namespace ui {
 namespace {
 
-// Figures, texts and scales kept by all canvases together, the forgotten ones until they are
-// dropped: about 3 MB of figures, twice that at most while a vector grows.
-constexpr size_t kKeptLimit = 40000;
-size_t kept = 0;
-size_t keptPeak = 0;
-
 constexpr quint32 kNone = ~0u;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr int kCell = 16;  // logical pixels a side of the cells figures are filed by
@@ -51,11 +45,6 @@ quint64 mixed(quint64 h, double v) {
   std::memcpy(&bits, &v, sizeof bits);
   h = (h ^ bits) * 0x9E3779B97F4A7C15ull;
   return h ^ (h >> 29);
-}
-
-void count(qsizetype n) {
-  kept += n;
-  keptPeak = std::max(keptPeak, kept);
 }
 
 // Held within the range a drawing maps a point into: a NaN goes to the far left or top, as it
@@ -70,12 +59,15 @@ qint16 within16(double v) {
 
 }  // namespace
 
+size_t Canvas::kept_ = 0;
+size_t Canvas::keptPeak_ = 0;
+
 size_t Canvas::keptFigureBytes() {
-  return kept * sizeof(KeptFigure);
+  return kept_ * sizeof(KeptFigure);
 }
 
 size_t Canvas::keptFigureBytesPeak() {
-  return keptPeak * sizeof(KeptFigure);
+  return keptPeak_ * sizeof(KeptFigure);
 }
 
 quint64 Canvas::KeptFigure::shapeHash() const {
@@ -99,7 +91,7 @@ void Canvas::keepState() {
     }
   states_.push_back(now);
   state_ = quint32(n);
-  count(1);
+  countKept(1);
 }
 
 // The logical pixels a figure can cover at any ratio from 0.5 up: a point rounds to within a
@@ -395,9 +387,9 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
   lastBlank_ = blank;
   // Looked over as a drawing begins, when the wiping before it has left the least standing:
   // all of it when what stands has doubled since, else only the wiped figures dropped.
-  if (kept >= kKeptLimit) {
+  if (kept_ >= kKeptLimit) {
     compactFigures(true);
-    if (kept >= kKeptLimit / 8 * 7) {
+    if (kept_ >= kKeptLimit / 8 * 7) {
       forgetFigures(false);
       return;
     }
@@ -409,12 +401,12 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
       compactFigures(false);
   }
   if (stateChanged_) keepState();
-  quint32 textNo = kNone;
+  quint32 textNo = kNoText;
   if (text) {
     const auto [at, fresh] = textAt_.try_emplace(*text, quint32(keptTexts_.size()));
     if (fresh) {
       keptTexts_.push_back(*text);
-      count(1);
+      countKept(1);
     }
     textNo = at->second;
   }
@@ -462,11 +454,11 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
   figures_.emplace_back(kind, drawStyle, fillStyle, blank, state, textNo, c, fillColor_, x1, y1, x2,
                         y2, start, end);
   if (i % 64 == 0) deadBits_.push_back(0);
-  count(1);
+  countKept(1);
 }
 
 void Canvas::forgetFigures(bool keepFromNowOn) {
-  kept -= figures_.size() + states_.size() + keptTexts_.size();
+  kept_ -= figures_.size() + states_.size() + keptTexts_.size();
   figures_.clear();
   deadBits_.clear();
   states_.clear();
@@ -556,7 +548,7 @@ void Canvas::compactFigures(bool full) {
   for (size_t k = 0; k < kDrawingStarts; ++k)
     drawingStarts_[k] = std::min(starts[k], out);
   stateChanged_ = true;  // the state figures are drawn with may have gone
-  kept -= before - (figures_.size() + states_.size() + keptTexts_.size());
+  kept_ -= before - (figures_.size() + states_.size() + keptTexts_.size());
 }
 
 void Canvas::redrawFigures() {
