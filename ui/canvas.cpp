@@ -435,14 +435,18 @@ void Canvas::record(DrawRecord r) {
   const qint32* const quadsEnd = store + pattern.quads;
   const qint32* const pairsEnd = quadsEnd + pattern.pairs;
   const qint32* const end = store + pattern.stores.size();
-  // Two stores a step: each kind comes in an even number.
-  for (; store != quadsEnd; store += 2) {
+  // Four stores a step, two for single pixels: each kind comes in a multiple of that.
+  for (; store != quadsEnd; store += 4) {
     std::memcpy(centre + store[0], four.data(), 4 * sizeof(QRgb));
     std::memcpy(centre + store[1], four.data(), 4 * sizeof(QRgb));
+    std::memcpy(centre + store[2], four.data(), 4 * sizeof(QRgb));
+    std::memcpy(centre + store[3], four.data(), 4 * sizeof(QRgb));
   }
-  for (; store != pairsEnd; store += 2) {
+  for (; store != pairsEnd; store += 4) {
     std::memcpy(centre + store[0], four.data(), 2 * sizeof(QRgb));
     std::memcpy(centre + store[1], four.data(), 2 * sizeof(QRgb));
+    std::memcpy(centre + store[2], four.data(), 2 * sizeof(QRgb));
+    std::memcpy(centre + store[3], four.data(), 2 * sizeof(QRgb));
   }
   for (; store != end; store += 2) {
     centre[store[0]] = rgb;
@@ -494,9 +498,12 @@ void Canvas::Pattern::storesFor(qsizetype rasterStride) const {
     }
     i = j;
   }
-  // An odd one out is stored twice, so that the stores go two at a time.
-  for (std::vector<qint32>* kind : {&fours, &twos, &ones})
-    if (kind->size() % 2) kind->push_back(kind->back());
+  // The last store of a kind is given again up to a multiple of four, so that the stores go
+  // four at a time; single pixels, rare in outlines, two at a time.
+  for (std::vector<qint32>* kind : {&fours, &twos})
+    while (kind->size() % 4)
+      kind->push_back(kind->back());
+  if (ones.size() % 2) ones.push_back(ones.back());
   stores = fours;
   stores.insert(stores.end(), twos.begin(), twos.end());
   stores.insert(stores.end(), ones.begin(), ones.end());
@@ -553,15 +560,14 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
 // The size of a block changes from one logical pixel to the next, between the floor and the
 // ceiling of the ratio: a fixed number of overlapping stores covers every size there is, where
 // loops over rows and pixels would guess their ends wrong half the time.
-[[gnu::always_inline]] inline void Canvas::fillPixelBlock(const QRect& r, Color c) {
+[[gnu::always_inline]] inline void Canvas::fillPixelBlock(const QRect& r, QRgb rgb) {
   const int w = r.width(), h = r.height();
   if (r.isEmpty()) return;
   const bool corners = blockStores_ == BlockStores::Corners && w <= 2 && h <= 2;
   if (!corners && !(blockStores_ == BlockStores::ThreeRows && w >= 2 && w <= 4 && h <= 3)) {
-    fillRaster(r, c);
+    fillRaster(r, rgb);
     return;
   }
-  const QRgb rgb = rgbOf(c);
   QRgb* const top = rasterBits() + r.top() * stride_ + r.left();
   QRgb* const bottom = top + (h - 1) * stride_;
   const int right = w - 1;
@@ -576,7 +582,7 @@ void Canvas::psetAt(double x, double y, bool step, Color c) {
 
 // Apart from the points drawn at ratio 1, which pass here by the thousand.
 [[gnu::noinline]] void Canvas::fillBlock(double x, double y, Color c) {
-  fillPixelBlock(pixelBlock(x, y), c);
+  fillPixelBlock(pixelBlock(x, y), rgbOf(c));
 }
 
 // Apart from the points of curves, which pass here by the thousand.
@@ -613,7 +619,7 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
     case LineMode::Line:
       if (logging_) record(rec(DrawRecord::Line, a, b, c));
       if (thin && (la.x() == lb.x() || la.y() == lb.y()))
-        fillRaster(rasterBlocks(la, lb), c);
+        fillRaster(rasterBlocks(la, lb), rgbOf(c));
       else if (penPixels_ > 1)
         paintWide({2, pa.x(), pa.y(), pb.x(), pb.y()}, QRect(pa, pb).normalized(), c,
                   [&](QPainter& q) { pa == pb ? q.drawPoint(pa) : q.drawLine(pa, pb); });
@@ -626,7 +632,7 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
       if (logging_) record(rec(DrawRecord::Box, a, b, c));
       const QRect r = QRect(pa, pb).normalized();
       if (fillStyle_ == kFillSolid && blocks)
-        fillRaster(rasterBlocks(la, lb), fillColor_);
+        fillRaster(rasterBlocks(la, lb), rgbOf(fillColor_));
       else if (fillStyle_ != kFillTransparent)
         p.fillRect(blocks ? rasterBlocks(la, lb) : r, fillBrush(fillStyle_, fillColor_));
       if (thin) {
@@ -635,7 +641,7 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
                                        {l.bottomLeft(), l.bottomRight()},
                                        {l.topLeft(), l.bottomLeft()},
                                        {l.topRight(), l.bottomRight()}})
-          fillRaster(rasterBlocks(from, to), c);
+          fillRaster(rasterBlocks(from, to), rgbOf(c));
       } else {
         outline(r);
       }
@@ -645,7 +651,7 @@ void Canvas::line(Pt from, Pt to, std::optional<Color> color, LineMode mode) {
       if (logging_) record(rec(DrawRecord::FilledBox, a, b, c));
       const QRect r = QRect(pa, pb).normalized();
       if (blocks)
-        fillRaster(rasterBlocks(la, lb), c);
+        fillRaster(rasterBlocks(la, lb), rgbOf(c));
       else
         p.fillRect(r, toQColor(c));
       if (drawWidth_ > 1) outline(r);
@@ -699,10 +705,9 @@ QRect Canvas::rasterBlocks(QPoint a, QPoint b) const {
   return r & QRect(0, 0, rasterW_, rasterH_);
 }
 
-void Canvas::fillRaster(const QRect& r, Color c) {
+void Canvas::fillRaster(const QRect& r, QRgb rgb) {
   if (r.isEmpty()) return;
   QRgb* const bits = rasterBits();
-  const QRgb rgb = rgbOf(c);
   const int w = r.width();
   QRgb* line = bits + r.top() * stride_ + r.left();
   for (int y = r.top(); y <= r.bottom(); ++y, line += stride_)
@@ -1091,11 +1096,12 @@ void Canvas::drawPendingMarkers() {
     if (m->pattern == lastMarker_ && at == lastMarkerAt_ && m->color == lastMarkerColor_ &&
         block == lastMarkerBlock_)
       continue;
+    const QRgb rgb = rgbOf(m->color);
     if (onRaster(at, *m->pattern))
-      storePattern(at, *m->pattern, rgbOf(m->color));
+      storePattern(at, *m->pattern, rgb);
     else
       plotPattern(at, *m->pattern, m->color);
-    fillPixelBlock(block, m->color);
+    fillPixelBlock(block, rgb);
     lastMarker_ = m->pattern;
     lastMarkerAt_ = at;
     lastMarkerColor_ = m->color;

@@ -193,8 +193,8 @@ class Canvas {
     // The runs of the offsets along rows, for a raster `stride` pixels a line: each run as
     // stores of four pixels, the last overlapping the one before when the run is no multiple of
     // four, or of two pixels, or one pixel alone. The offsets from the centre of the quads come
-    // first, then those of the pairs, then those of the single pixels; each kind an even
-    // number, the last one given twice where needed.
+    // first, then those of the pairs, then those of the single pixels: quads and pairs a
+    // multiple of four, single pixels an even number, the last one given again where needed.
     mutable qsizetype stride = -1;
     mutable std::vector<qint32> stores;
     mutable qint32 quads = 0, pairs = 0;
@@ -224,7 +224,7 @@ class Canvas {
   void widePoint(QPoint px, Color c);
   void fillBlock(double x, double y, Color c);
   // The raster pixels of a logical pixel, a block from pixelBlock.
-  void fillPixelBlock(const QRect& block, Color c);
+  void fillPixelBlock(const QRect& block, QRgb rgb);
   const QFontMetrics& metrics() const;
   QPointF resolve(Pt p) const;
   // User coordinates to raster pixels, and offsets from the scale's corner.
@@ -300,7 +300,7 @@ class Canvas {
   QRect blockAt(double dx, double dy) const;
   int firstRasterPixel(int p, int logical, int raster) const;
   void updateBlockStarts();
-  void fillRaster(const QRect& r, Color c);
+  void fillRaster(const QRect& r, QRgb rgb);
 
   // One figure as drawn, in user coordinates, with the scale, pen and font of `state`.
   struct KeptFigure {
