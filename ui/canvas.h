@@ -528,6 +528,7 @@ class Canvas {
   bool wipeSearched_ = false;  // through the recent drawings, since a drawing began
   size_t repeatCursor_ = 0;    // after the figure a figure drawn again covered last
   int repeatSearches_ = 0;     // for figures drawn again, since a drawing began
+  int missedSearches_ = 0;     // of those, the ones that found none
   unsigned repeatMisses_ = 0;  // figures in a row that covered none, up to a run
   static constexpr unsigned kRepeatMissRun = 32;
   bool repeating_ = false;   // the figure kept last covered one drawn before

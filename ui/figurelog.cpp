@@ -293,9 +293,15 @@ void Canvas::coverRepeated(const Same& same, size_t n) {
   if (repeatMisses_ < kRepeatMissRun) ++repeatMisses_;
   const bool search = repeating_ || at == n || repeatSearches_ == 0;
   repeating_ = false;
-  if (!search || repeatSearches_ >= 2) return;
+  // A search that finds nothing means the figures are new: two such a drawing. One that finds
+  // the figure picks the chain up again where the drawing left the order of the last one (the
+  // axes drawn again with other labels before a curve drawn again), a few times a drawing.
+  if (!search || repeatSearches_ >= 16 || missedSearches_ >= 2) return;
   ++repeatSearches_;
-  if (const qsizetype j = findInRecentDrawings(same, n, 512); j >= 0) cover(size_t(j));
+  if (const qsizetype j = findInRecentDrawings(same, n, 512); j >= 0)
+    cover(size_t(j));
+  else
+    ++missedSearches_;
 }
 
 // Calls use(cell) for the cells f's box meets while it returns true.
@@ -438,7 +444,7 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
                 std::end(drawingStarts_));
     drawingStarts_[kDrawingStarts - 1] = i;
     wipeSearched_ = false;
-    repeatSearches_ = repeatMisses_ = 0;
+    repeatSearches_ = missedSearches_ = repeatMisses_ = 0;
   }
   if (blank)
     if (const qsizetype wiped = wipedFigure(same, i); wiped >= 0) {
@@ -481,7 +487,7 @@ void Canvas::forgetFigures(bool keepFromNowOn) {
   keptAtCompaction_ = 0;
   wipeCursor_ = misses_ = repeatCursor_ = 0;
   wipeSearched_ = repeating_ = false;
-  repeatSearches_ = repeatMisses_ = 0;
+  repeatSearches_ = missedSearches_ = repeatMisses_ = 0;
   lastBlank_ = true;
   wipedLast_ = false;
   std::fill(std::begin(drawingStarts_), std::end(drawingStarts_), 0);
