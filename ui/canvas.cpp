@@ -2,7 +2,6 @@
 #include "canvas.h"
 
 #include <QFontMetrics>
-#include <QPainterPath>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -1158,15 +1157,14 @@ const Canvas::Pattern* Canvas::textPattern(const QString& text) {
   if (kept.pattern) return kept.pattern->exact ? &*kept.pattern : nullptr;
   if (++kept.printed < 3) return nullptr;
   Pattern& pattern = kept.pattern.emplace();
-  // The scratch reaches well beyond every pixel the glyphs' outlines and boxes touch, so that
-  // ink standing far from the line (stacked accents, a large italic's tails) is copied too.
+  // The scratch reaches a line's height beyond every pixel the glyphs' boxes, as placed on the
+  // line, touch, so that ink standing far from the line (stacked accents, a large italic's
+  // tails) is copied too; ink at its edge is drawn each time below.
   const QFontMetrics fm(*rasterFont_);
-  QPainterPath outlines;
-  outlines.addText(0, 0, *rasterFont_, text);
-  const QRect ink = (outlines.boundingRect().toAlignedRect() | fm.boundingRect(text) |
-                     QRect(0, -fm.ascent(), fm.horizontalAdvance(text), fm.height()))
-                        .adjusted(-4 - fm.height() / 2, -4 - fm.height() / 2, 4 + fm.height() / 2,
-                                  4 + fm.height() / 2);
+  const int margin = 4 + fm.height();
+  const QRect ink =
+      (fm.boundingRect(text) | QRect(0, -fm.ascent(), fm.horizontalAdvance(text), fm.height()))
+          .adjusted(-margin, -margin, margin, margin);
   QImage scratch(ink.size(), QImage::Format_RGB32);
   scratch.fill(Qt::black);
   QPainter p(&scratch);
