@@ -2,6 +2,7 @@
 // Pictures at ratios between whole numbers and through a change of ratio, on a screen at 125 %.
 #include <QtTest>
 
+#include "ui/axes.h"
 #include "ui/controls.h"
 #include "ui/testkit/fakeplatform.h"
 #include "ui/testkit/pupil.h"
@@ -266,6 +267,29 @@ class RatioChangeTest : public QObject {
       DoEvents();
       // 598 points, two lines and a label a frame.
       QVERIFY2(c.keptFigures() <= 700, QByteArray::number(qulonglong(c.keptFigures())));
+    }
+  }
+
+  // So too where the whole axes came once before, and every frame draws them with other labels
+  // and the curve as points and circles apart, as Колебания' resonance pass does.
+  void aCurveDrawnAgainAfterOtherAxesIsKeptOnce() {
+    Canvas c;
+    blank(c, QSize(300, 120), 1.25);
+    c.scale(0, -200, 1000, 200);
+    int counter = 0;
+    drawTimeAxes(c);
+    drawXTicks(c, counter);
+    drawYTicks(c, counter);
+    for (int frame = 0; frame < 4; ++frame) {
+      drawTimeAxes(c);
+      drawXTicks(c, counter, 100);
+      for (double x = 4; x < 1000; x += 0.5) {
+        c.pset(At(x, -150 / (1 + (x - 500) * (x - 500) / 4000)), kBlue);
+        c.circle(Step(0, 0), 1, kBlue);
+      }
+      DoEvents();
+      // 1992 points and as many circles a frame, and the axes.
+      QVERIFY2(c.keptFigures() <= 4200, QByteArray::number(qulonglong(c.keptFigures())));
     }
   }
 
