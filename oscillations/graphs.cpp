@@ -33,8 +33,7 @@ void Form1::FramePause() {
 }
 
 void Form1::PlotPoint(double x, double value, Color color) {
-  Picture1.pset(At(x, -value), color);
-  Picture1.circle(Step(0, 0), 1, color);
+  Picture1.marker(At(x, -value), 1, color);
 }
 
 void Form1::Command1_Click() {
