@@ -884,7 +884,7 @@ bool Canvas::measureCovered(std::vector<Span>& spans, const QRect& bounds, const
 [[gnu::always_inline]] inline const Canvas::CircleSize& Canvas::shapeOf(double radius,
                                                                         double aspect) {
   for (const CircleSize& s : shapes_)
-    if (s.known && s.radius == radius && s.aspect == aspect) return s;
+    if (s.radius == radius && s.aspect == aspect) return s;
   return measureCircle(radius, aspect);
 }
 
@@ -998,7 +998,6 @@ const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
   CircleSize& s = shapes_[nextShape_];
   nextShape_ = (nextShape_ + 1) % int(std::size(shapes_));
   s = CircleSize{};
-  s.known = true;
   s.radius = radius;
   s.aspect = aspect;
   // The radius is measured in horizontal units and applies to the longer axis.
@@ -1021,9 +1020,13 @@ const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
   if (!keeping_) return;
   // markerAt copies a pattern only for transparent circles of an unbroken pen.
   const quint8 drawStyle = quint8(drawStyle_), fillStyle = quint8(fillStyle_);
+  // A point in a circle is kept with no text, no angles and an aspect of 1: of the figures of
+  // its kind, the points, radius, scale and style tell it apart.
   const auto same = [&](const KeptFigure& g) {
-    return g.sameShape(KeptFigure::Marker, drawStyle, fillStyle, state_, kNoText, x, y, radius, 1.0,
-                       kNoAngle, kNoAngle);
+    return KeptFigure::sameBits(g.x1, x) && KeptFigure::sameBits(g.y1, y) &&
+           g.kind == KeptFigure::Marker && g.state == state_ &&
+           KeptFigure::sameBits(g.x2, radius) && g.drawStyle == drawStyle &&
+           g.fillStyle == fillStyle;
   };
   if (!stateChanged_ && c == back_) {
     const size_t w = wipeCursor_;

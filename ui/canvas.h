@@ -210,8 +210,8 @@ class Canvas {
 
   // A small circle as the raster draws it at the present scale and pen.
   struct CircleSize {
-    bool known = false;
-    double radius = 0, aspect = 0;
+    // Not measured yet: NaN, which equals no radius asked for.
+    double radius = std::numeric_limits<double>::quiet_NaN(), aspect = 0;
     double rx = 0, ry = 0;  // half-axes, raster pixels
     int irx = 0, iry = 0;
     const Pattern* pattern = nullptr;  // the outline, when copied from a pattern
