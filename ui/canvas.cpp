@@ -1031,32 +1031,22 @@ const Canvas::CircleSize& Canvas::measureCircle(double radius, double aspect) {
   if (!stateChanged_ && c == back_) {
     const size_t w = wipeCursor_;
     if (w < figures_.size() && !isDead(w) && same(figures_[w])) {
-      // The wiping covers the figure at every ratio: both go.
-      setDead(w);
-      ++deadFigures_;
-      lastWiped_ = w;
-      lastWipeColor_ = c;
-      wipedLast_ = true;
       wipeCursor_ = w + 1;
       misses_ = 0;
       frame_ = waitsBegun();
       lastBlank_ = true;
-      return;
+      return wipeCovers(w, c);
     }
   } else if (!stateChanged_ && !lastBlank_ && waitsBegun() == frame_ && kept_ < kKeptLimit &&
              repeatMisses_ >= kRepeatMissRun && (repeatMisses_ + 1) % kRepeatMissRun != 0 &&
-             !figures_.empty() && figures_.size() < figures_.capacity() &&
+             !figures_.empty() &&
              !(KeptFigure::sameBits(figures_.back().x1, x) &&
                KeptFigure::sameBits(figures_.back().y1, y))) {
     // Within a drawing, on a curve that has repeated nothing for a while.
     ++repeatMisses_;
     wipedLast_ = false;
-    const size_t i = figures_.size();
-    figures_.emplace_back(KeptFigure::Marker, drawStyle, fillStyle, false, state_, kNoText, c,
-                          fillColor_, x, y, radius, 1.0, kNoAngle, kNoAngle);
-    if (i % 64 == 0) deadBits_.push_back(0);
-    countKept(1);
-    return;
+    return appendFigure(KeptFigure::Marker, drawStyle, fillStyle, false, state_, kNoText, c,
+                        fillColor_, x, y, radius, 1.0, kNoAngle, kNoAngle);
   }
   keepFigure(KeptFigure::Marker, x, y, radius, 1.0, c, nullptr, kNoAngle, kNoAngle);
 }

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform.h"
@@ -379,6 +380,21 @@ class Canvas {
   // here: its wiping, which covers the standing figure after the one wiped last, and its
   // drawing, added while a drawing goes on and repeats nothing; the rest goes to keepFigure.
   void keepMarker(double x, double y, double radius, Color c);
+  // The wiping in colour c covers kept figure w at every ratio: both go.
+  void wipeCovers(size_t w, Color c) {
+    setDead(w);
+    ++deadFigures_;
+    lastWiped_ = w;
+    lastWipeColor_ = c;
+    wipedLast_ = true;
+  }
+  // Keeps a figure drawn now, made of `args`, after the others.
+  template <typename... Args>
+  void appendFigure(Args&&... args) {
+    if (figures_.size() % 64 == 0) deadBits_.push_back(0);
+    figures_.emplace_back(std::forward<Args>(args)...);
+    countKept(1);
+  }
   void keepState();
   void keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, double y2, Color c,
                   const QString* text, double start, double end);

@@ -447,20 +447,11 @@ void Canvas::keepFigure(KeptFigure::Kind kind, double x1, double y1, double x2, 
     repeatSearches_ = missedSearches_ = repeatMisses_ = 0;
   }
   if (blank)
-    if (const qsizetype wiped = wipedFigure(same, i); wiped >= 0) {
-      // The wiping covers the figure at every ratio: both go.
-      setDead(size_t(wiped));
-      ++deadFigures_;
-      lastWiped_ = size_t(wiped);
-      lastWipeColor_ = c;
-      wipedLast_ = true;
-      return;
-    }
+    if (const qsizetype wiped = wipedFigure(same, i); wiped >= 0)
+      return wipeCovers(size_t(wiped), c);
   if (!blank) coverRepeated(same, i);
-  figures_.emplace_back(kind, drawStyle, fillStyle, blank, state, textNo, c, fillColor_, x1, y1, x2,
-                        y2, start, end);
-  if (i % 64 == 0) deadBits_.push_back(0);
-  countKept(1);
+  appendFigure(kind, drawStyle, fillStyle, blank, state, textNo, c, fillColor_, x1, y1, x2, y2,
+               start, end);
 }
 
 void Canvas::forgetFigures(bool keepFromNowOn) {
