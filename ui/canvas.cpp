@@ -434,19 +434,18 @@ void Canvas::record(DrawRecord r) {
   const qint32* const quadsEnd = store + pattern.quads;
   const qint32* const pairsEnd = quadsEnd + pattern.pairs;
   const qint32* const end = store + pattern.stores.size();
-  // Four stores a step, two for single pixels: each kind comes in a multiple of that.
-  for (; store != quadsEnd; store += 4) {
-    std::memcpy(centre + store[0], four.data(), 4 * sizeof(QRgb));
-    std::memcpy(centre + store[1], four.data(), 4 * sizeof(QRgb));
-    std::memcpy(centre + store[2], four.data(), 4 * sizeof(QRgb));
-    std::memcpy(centre + store[3], four.data(), 4 * sizeof(QRgb));
-  }
-  for (; store != pairsEnd; store += 4) {
-    std::memcpy(centre + store[0], four.data(), 2 * sizeof(QRgb));
-    std::memcpy(centre + store[1], four.data(), 2 * sizeof(QRgb));
-    std::memcpy(centre + store[2], four.data(), 2 * sizeof(QRgb));
-    std::memcpy(centre + store[3], four.data(), 2 * sizeof(QRgb));
-  }
+  // Four stores a step, two for single pixels: each kind comes in a multiple of that. GCC
+  // unrolls the steps only when they are written out.
+  const auto runs = [&](const qint32* kindEnd, size_t pixels) {
+    for (; store != kindEnd; store += 4) {
+      std::memcpy(centre + store[0], four.data(), pixels * sizeof(QRgb));
+      std::memcpy(centre + store[1], four.data(), pixels * sizeof(QRgb));
+      std::memcpy(centre + store[2], four.data(), pixels * sizeof(QRgb));
+      std::memcpy(centre + store[3], four.data(), pixels * sizeof(QRgb));
+    }
+  };
+  runs(quadsEnd, 4);
+  runs(pairsEnd, 2);
   for (; store != end; store += 2) {
     centre[store[0]] = rgb;
     centre[store[1]] = rgb;
