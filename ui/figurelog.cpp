@@ -519,7 +519,7 @@ void Canvas::compactFigures(bool full) {
       states.push_back(states_[f.state]);
     }
     f.state = stateAt[f.state];
-    if (f.text != kNone) {
+    if (f.text != kNoText) {
       if (textAt[f.text] == kNone) {
         textAt[f.text] = quint32(texts.size());
         textAt_.emplace(keptTexts_[f.text], quint32(texts.size()));
