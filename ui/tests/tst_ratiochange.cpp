@@ -271,7 +271,7 @@ class RatioChangeTest : public QObject {
   }
 
   // So too where the whole axes came once before, and every frame draws them with other labels
-  // and the curve as points and circles apart, as Колебания' resonance pass does.
+  // and then the same curve, each point and its circle drawn by two calls.
   void aCurveDrawnAgainAfterOtherAxesIsKeptOnce() {
     Canvas c;
     blank(c, QSize(300, 120), 1.25);
